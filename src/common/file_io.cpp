@@ -1,0 +1,87 @@
+#include "common/file_io.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace vl {
+namespace {
+
+// -1: no fault planned; otherwise the number of writes that still succeed.
+std::atomic<int> gWritesBeforeFault{-1};
+
+bool WriteAll(int fd, const uint8_t* data, size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target) {
+  static thread_local std::mt19937 rng{std::random_device{}()};
+  return target.parent_path() / (".~" + target.filename().string() + "." + std::to_string(rng() % 1000000) + ".tmp");
+}
+
+void SyncDirectory(const std::filesystem::path& dir) {
+  int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
+
+}  // namespace
+
+void AtomicWriteFaults::FailAfter(int successfulWrites) { gWritesBeforeFault = successfulWrites; }
+void AtomicWriteFaults::Clear() { gWritesBeforeFault = -1; }
+bool AtomicWriteFaults::ShouldFail() {
+  int left = gWritesBeforeFault.load();
+  if (left < 0) return false;
+  if (left == 0) return true;
+  gWritesBeforeFault = left - 1;
+  return false;
+}
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  in.seekg(0, std::ios::end);
+  std::streamoff size = in.tellg();
+  if (size < 0) return std::nullopt;
+  in.seekg(0, std::ios::beg);
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
+  return bytes;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes) {
+  std::filesystem::path temp = TemporaryNameBeside(target);
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0) return false;
+  bool ok = !AtomicWriteFaults::ShouldFail() && WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncDirectory(target.parent_path());
+  return true;
+}
+
+bool CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+  auto bytes = ReadWholeFile(from);
+  return bytes && WriteFileAtomically(to, *bytes);
+}
+
+}  // namespace vl

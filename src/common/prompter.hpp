@@ -1,0 +1,35 @@
+#pragma once
+// How the core speaks to the user: the four message boxes, the progress window and the status line.
+#include <string>
+
+#include "common/messages.hpp"
+
+namespace vl {
+
+// The progress window: three text lines and a bar. A percentage of 101 resets the bar.
+class ProgressWindow {
+ public:
+  static constexpr int kReset = 101;
+  virtual ~ProgressWindow() = default;
+  virtual void SetLine(int line, const std::string& text) = 0;
+  virtual void SetPercent(int percent) = 0;
+};
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  // Error box: title 8002 "Fehler", stop icon, OK.
+  virtual void ShowError(const Message& message) = 0;
+  // Information box: title 8003 "Information", OK.
+  virtual void ShowInformation(const Message& message) = 0;
+  // Question box: title 8001, yes (true) and no (false).
+  virtual bool AskYesNo(const Message& message) = 0;
+  // Continue box: title 8001, the text followed by " Fortfahren ?", OK (true) and cancel (false).
+  virtual bool AskContinue(const Message& message) = 0;
+  // Status line text; empty clears it.
+  virtual void SetStatusText(const std::string& /*text*/) {}
+};
+
+inline std::string ContinueBoxText(const Message& message) { return message.text + " Fortfahren ?"; }
+
+}  // namespace vl

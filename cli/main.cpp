@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
   app.add_flag("--no", ctx.no, "Fragen mit Nein beantworten (Vorgabe)")->excludes(yes);
 
   vl::cli::AddStorageCommands(app, ctx);
+  vl::cli::AddDateCommands(app, ctx);
 
   try {
     app.parse(argc, argv);

@@ -1,0 +1,22 @@
+#pragma once
+// Names built from certificate records: the full name of any person block and the text
+// under which the choice dialog lists a certificate.
+#include <string>
+
+#include "records/certificate_record.hpp"
+#include "records/record_field.hpp"
+
+namespace vl {
+
+// Surname, then each non-empty given name after one blank (Windows-1252).
+std::string FullName(const CertificateRecord& record, const NameFields& names);
+
+// The person a certificate is about: the child (birth, baptism), the deceased (death, burial)
+// or the groom (both marriage kinds).
+NameFields MainPersonNames(int kind);
+
+// The choice-dialog entry: the main person's full name; for both marriage kinds the groom's
+// full name, " - " and the bride's.
+std::string ChoiceEntryText(const CertificateRecord& record);
+
+}  // namespace vl

@@ -112,7 +112,7 @@ std::string CertificateRecord::Get(TextField field) const {
 }
 
 void CertificateRecord::Set(TextField field, std::string_view text) {
-  if (Get(field) == text.substr(0, field.size > 0 ? static_cast<size_t>(field.size - 1) : 0)) return;
+  if (Get(field) == text) return;
   PutFixedText(At(field.offset, field.size), static_cast<size_t>(field.size), text);
 }
 

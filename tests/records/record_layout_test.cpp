@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "records/certificate_layouts.hpp"
+#include "records/certificate_record.hpp"
+#include "records/person_links.hpp"
+#include "records/record_field_table.hpp"
+
+namespace vl {
+namespace {
+
+const int kSizes[6] = {3593, 4222, 3520, 3565, 4118, 3612};
+
+int OffsetOf(int kind, const std::string& name) {
+  for (const FieldSpec& spec : FieldSpecsOfKind(kind)) {
+    if (name == spec.name) return spec.offset;
+  }
+  return -1;
+}
+
+int BlockOffsetOf(FieldKind block, const std::string& name) {
+  for (const FieldSpec& spec : FieldSpecsOfBlock(block)) {
+    if (name == spec.name) return spec.offset;
+  }
+  return -1;
+}
+
+// Each table must cover [0, size) in order, without gaps or overlaps.
+void ExpectTiles(std::span<const FieldSpec> specs, int size) {
+  int next = 0;
+  for (const FieldSpec& spec : specs) {
+    EXPECT_EQ(spec.offset, next) << "field " << spec.name;
+    EXPECT_GT(spec.size, 0) << "field " << spec.name;
+    next = spec.offset + spec.size;
+  }
+  EXPECT_EQ(next, size);
+}
+
+TEST(RecordLayoutTest, FieldsCoverEveryRecordAndBlockExactly) {
+  for (int kind = 0; kind < 6; ++kind) {
+    SCOPED_TRACE(kind);
+    EXPECT_EQ(RecordSizeOfKind(kind), kSizes[kind]);
+    ExpectTiles(FieldSpecsOfKind(kind), kSizes[kind]);
+  }
+  ExpectTiles(FieldSpecsOfBlock(FieldKind::ParentEntry), 386);
+  ExpectTiles(FieldSpecsOfBlock(FieldKind::WitnessEntry), 386);
+  ExpectTiles(FieldSpecsOfBlock(FieldKind::LateParentEntry), 194);
+  ExpectTiles(FieldSpecsOfBlock(FieldKind::SpouseEntry), 776);
+}
+
+TEST(RecordLayoutTest, CommonHeaderOffsets) {
+  for (int kind = 0; kind < 6; ++kind) {
+    SCOPED_TRACE(kind);
+    EXPECT_EQ(OffsetOf(kind, "official"), 0);
+    EXPECT_EQ(OffsetOf(kind, "office"), 30);
+    EXPECT_EQ(OffsetOf(kind, "register_number"), 60);
+    EXPECT_EQ(OffsetOf(kind, "source"), 90);
+    EXPECT_EQ(OffsetOf(kind, "stored"), 120);
+    EXPECT_EQ(OffsetOf(kind, "key_person"), 122);
+    EXPECT_EQ(OffsetOf(kind, "created"), 124);
+    EXPECT_EQ(OffsetOf(kind, "changed"), 134);
+  }
+}
+
+TEST(RecordLayoutTest, BlockAndMainFieldOffsetsPerKind) {
+  const std::map<std::string, int> birth = {{"child_link", 144}, {"number_text", 146}, {"photo", 162},  {"sex", 178},
+                                            {"surname", 179},    {"given_names", 209}, {"birth", 309},  {"birth_place", 321},
+                                            {"address", 351},    {"father", 431},      {"mother", 817}, {"witness_1", 1203},
+                                            {"witness_2", 1589}, {"witness_3", 1975},  {"witness_4", 2361}, {"notes", 2747}};
+  const std::map<std::string, int> baptism = {
+      {"child_link", 144}, {"sex", 178},           {"baptism", 309},      {"baptism_place", 321},
+      {"legitimate", 431}, {"emergency_baptism", 433}, {"father", 435},   {"mother", 821},
+      {"godparent_1", 1207}, {"godparent_2", 1593}, {"godparent_3", 1979}, {"godparent_4", 2365},
+      {"died", 2751},      {"death_date", 2753},   {"notes", 2765}};
+  const std::map<std::string, int> death = {
+      {"number_text", 144}, {"photo", 160},          {"death", 176},         {"death_place", 188},
+      {"birth", 218},       {"birth_place", 230},    {"cause", 260},         {"surname", 400},
+      {"given_names", 430}, {"deceased_link", 530},  {"profession", 548},    {"profession_place", 598},
+      {"residence", 628},   {"address", 658},        {"father", 738},        {"mother", 932},
+      {"marital_status", 1126}, {"age", 1170},       {"witness_1", 1176},    {"witness_2", 1562},
+      {"witness_3", 1948},  {"witness_4", 2334},     {"notes", 2720}};
+  const std::map<std::string, int> burial = {
+      {"spouse_link", 144}, {"number_text", 146},     {"photo", 162},        {"burial", 178},
+      {"burial_place", 190}, {"cause", 220},          {"surname", 360},      {"given_names", 390},
+      {"deceased_link", 490}, {"profession", 508},    {"residence", 588},    {"address", 618},
+      {"father", 698},      {"mother", 892},          {"marital_status", 1086}, {"age", 1130},
+      {"spouse_surname", 1136}, {"spouse_given_names", 1166}, {"spouse_age", 1266}, {"witness_1", 1268},
+      {"witness_2", 1654},  {"witness_3", 2040},      {"witness_4", 2426},   {"notes", 2812}};
+  const std::map<std::string, int> civil = {
+      {"number_text", 144}, {"marriage", 160},     {"marriage_place", 172}, {"groom", 202},
+      {"bride", 978},       {"contract_date", 1754}, {"notary", 1766},      {"contract_place", 1796},
+      {"witness_1", 1876},  {"witness_2", 2262},   {"witness_3", 2648},     {"witness_4", 3034},
+      {"legitimation", 3420}, {"notes", 3422}};
+  const std::map<std::string, int> church = {
+      {"number_text", 144}, {"wedding", 160},    {"wedding_place", 172}, {"groom", 202},
+      {"bride", 978},       {"witness_1", 1754}, {"witness_2", 2140},    {"witness_3", 2526},
+      {"witness_4", 2912},  {"banns", 3298},     {"objection", 3300},    {"dispensation_date", 3302},
+      {"dispensation", 3314}, {"kinship_degree", 3316}, {"notes", 3318}};
+  const std::pair<int, const std::map<std::string, int>*> all[] = {{0, &birth}, {3, &baptism}, {2, &death},
+                                                                   {5, &burial}, {1, &civil},  {4, &church}};
+  for (const auto& [kind, fields] : all) {
+    for (const auto& [name, offset] : *fields) EXPECT_EQ(OffsetOf(kind, name), offset) << kind << " " << name;
+  }
+}
+
+TEST(RecordLayoutTest, BlockFieldOffsets) {
+  const std::map<std::string, int> parent = {{"link", 130},   {"profession", 132}, {"profession_place", 182},
+                                             {"photo", 212},  {"residence", 228},  {"address", 258},
+                                             {"marital_status", 338}, {"birth", 340}, {"birth_place", 352},
+                                             {"age", 382},    {"given_names", 30}};
+  const std::map<std::string, int> witness = {{"link", 130},  {"photo", 132},     {"profession", 148},
+                                              {"profession_place", 198}, {"residence", 228}, {"address", 258},
+                                              {"birth", 338}, {"birth_place", 350}, {"age", 380},
+                                              {"kinship_degree", 382}};
+  const std::map<std::string, int> late = {{"alive", 0},   {"link", 2},   {"surname", 4},       {"given_names", 34},
+                                           {"photo", 134}, {"death", 150}, {"death_place", 162}};
+  const std::map<std::string, int> spouse = {{"link", 130},    {"photo", 132},  {"profession", 148},
+                                             {"residence", 228}, {"address", 258}, {"father", 338},
+                                             {"mother", 532},  {"marital_status", 726}, {"birth", 728},
+                                             {"birth_place", 740}, {"of_age", 772}};
+  for (const auto& [name, offset] : parent) EXPECT_EQ(BlockOffsetOf(FieldKind::ParentEntry, name), offset) << name;
+  for (const auto& [name, offset] : witness) EXPECT_EQ(BlockOffsetOf(FieldKind::WitnessEntry, name), offset) << name;
+  for (const auto& [name, offset] : late) EXPECT_EQ(BlockOffsetOf(FieldKind::LateParentEntry, name), offset) << name;
+  for (const auto& [name, offset] : spouse) EXPECT_EQ(BlockOffsetOf(FieldKind::SpouseEntry, name), offset) << name;
+
+  // The groom's and bride's photos lie where the printed forms look for them.
+  EXPECT_EQ(civil_marriage_record::kGroom.photo.offset, 334);
+  EXPECT_EQ(church_wedding_record::kBride.photo.offset, 1110);
+}
+
+TEST(RecordLayoutTest, PersonLinkFieldsByKind) {
+  using Links = std::map<std::string, int>;
+  const std::pair<int, Links> expected[] = {
+      {0, {{"E", 144}, {"P", 561}, {"M", 947}, {"T1", 1333}, {"T2", 1719}, {"T3", 2105}, {"T4", 2491}}},
+      {3, {{"E", 144}, {"P", 565}, {"M", 951}, {"T1", 1337}, {"T2", 1723}, {"T3", 2109}, {"T4", 2495}}},
+      {2, {{"E", 530}, {"P", 740}, {"M", 934}, {"T1", 1306}, {"T2", 1692}, {"T3", 2078}, {"T4", 2464}}},
+      {5, {{"E", 490}, {"P", 700}, {"M", 894}, {"C1", 144}, {"T1", 1398}, {"T2", 1784}, {"T3", 2170}, {"T4", 2556}}},
+      {1, {{"EX", 332}, {"EE", 1108}, {"PX", 542}, {"MX", 736}, {"PE", 1318}, {"ME", 1512},
+           {"T1", 2006}, {"T2", 2392}, {"T3", 2778}, {"T4", 3164}}},
+      {4, {{"EX", 332}, {"EE", 1108}, {"PX", 542}, {"MX", 736}, {"PE", 1318}, {"ME", 1512},
+           {"T1", 1884}, {"T2", 2270}, {"T3", 2656}, {"T4", 3042}}},
+  };
+  for (const auto& [kind, links] : expected) {
+    SCOPED_TRACE(kind);
+    Links actual;
+    for (const PersonLinkField& link : PersonLinksOfKind(kind)) {
+      actual[link.name] = link.link.offset;
+      EXPECT_EQ(link.keyPerson, std::string(link.name) == "E" || std::string(link.name) == "EX") << link.name;
+    }
+    EXPECT_EQ(actual, links);
+  }
+  ASSERT_NE(FindPersonLink(5, "C1"), nullptr);
+  EXPECT_EQ(FindPersonLink(5, "C1")->role, LinkRole::Spouse);
+  EXPECT_EQ(FindPersonLink(5, "C1")->names.surname.offset, 1136);
+  EXPECT_EQ(FindPersonLink(5, "C1")->names.givenNames.offset, 1166);
+  EXPECT_EQ(FindPersonLink(1, "PE")->names.surname.offset, 978 + 338 + 4);
+  EXPECT_EQ(FindPersonLink(0, "T3")->names.givenNames.offset, 1975 + 30);
+  EXPECT_EQ(FindPersonLink(0, "EX"), nullptr);
+}
+
+TEST(RecordLayoutTest, TitleMessages) {
+  EXPECT_EQ(TitleMessageOfKind(0), 8250);
+  EXPECT_EQ(TitleMessageOfKind(1), 8254);
+  EXPECT_EQ(TitleMessageOfKind(2), 8252);
+  EXPECT_EQ(TitleMessageOfKind(3), 8251);
+  EXPECT_EQ(TitleMessageOfKind(4), 8255);
+  EXPECT_EQ(TitleMessageOfKind(5), 8253);
+}
+
+}  // namespace
+}  // namespace vl

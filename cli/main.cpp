@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
 
   vl::cli::AddStorageCommands(app, ctx);
   vl::cli::AddDateCommands(app, ctx);
+  vl::cli::AddCertificateCommands(app, ctx);
 
   try {
     app.parse(argc, argv);

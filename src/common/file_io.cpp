@@ -65,18 +65,49 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& p
 }
 
 bool WriteFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes) {
-  std::filesystem::path temp = TemporaryNameBeside(target);
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd < 0) return false;
-  bool ok = !AtomicWriteFaults::ShouldFail() && WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
+  StagedFile staged(target);
+  return staged.Stage(bytes) && staged.Commit();
+}
+
+StagedFile::~StagedFile() {
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+}
+
+bool StagedFile::Stage(const std::vector<uint8_t>& bytes) {
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  temp_ = TemporaryNameBeside(target_);
+  int fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_EXCL, 0644);
+  if (fd < 0) {
+    temp_.clear();
     return false;
   }
-  SyncDirectory(target.parent_path());
+  bool ok = !AtomicWriteFaults::ShouldFail() && WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (!ok) {
+    ::unlink(temp_.c_str());
+    temp_.clear();
+  }
+  return ok;
+}
+
+bool StagedFile::Commit() {
+  if (temp_.empty()) return false;
+  if (::rename(temp_.c_str(), target_.c_str()) != 0) return false;
+  temp_.clear();
+  SyncDirectory(target_.parent_path());
   return true;
+}
+
+bool KeepBackup(const std::filesystem::path& file, const std::filesystem::path& backup) {
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) return false;
+  std::filesystem::path link = TemporaryNameBeside(backup);
+  std::filesystem::create_hard_link(file, link, ec);
+  if (!ec) {
+    if (::rename(link.c_str(), backup.c_str()) == 0) return true;
+    ::unlink(link.c_str());
+  }
+  return CopyFileReplacing(file, backup);
 }
 
 bool CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {

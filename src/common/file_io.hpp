@@ -25,3 +25,31 @@ bool WriteFileAtomically(const std::filesystem::path& target, const std::vector<
 bool CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace vl
+
+namespace vl {
+
+// A new version of a file, first written beside it and replaced only by Commit(); a staged
+// file that is never committed is removed again.
+class StagedFile {
+ public:
+  explicit StagedFile(std::filesystem::path target) : target_(std::move(target)) {}
+  ~StagedFile();
+  StagedFile(const StagedFile&) = delete;
+  StagedFile& operator=(const StagedFile&) = delete;
+
+  // Writes and flushes the temporary file.
+  bool Stage(const std::vector<uint8_t>& bytes);
+  // Renames the temporary file over the target.
+  bool Commit();
+  const std::filesystem::path& Target() const { return target_; }
+
+ private:
+  std::filesystem::path target_;
+  std::filesystem::path temp_;
+};
+
+// Makes `backup` hold what `file` holds now (a hard link where possible, else a copy),
+// replacing an earlier backup in one step. false when file does not exist or it fails.
+bool KeepBackup(const std::filesystem::path& file, const std::filesystem::path& backup);
+
+}  // namespace vl

@@ -21,7 +21,7 @@ enum class FieldKind {
   Reserved,
 };
 
-struct FieldSpec {
+struct FieldEntry {
   const char* name;  // snake_case; "reserved" for reserved areas
   FieldKind kind;
   int offset;        // from the start of the record, or of the block for block fields
@@ -29,9 +29,9 @@ struct FieldSpec {
 };
 
 // The fields of a certificate kind; together they cover the whole record without overlap.
-std::span<const FieldSpec> FieldSpecsOfKind(int kind);
+std::span<const FieldEntry> FieldsOfKind(int kind);
 // The fields of a person block kind (ParentEntry ...), offsets relative to the block; empty
 // for other field kinds.
-std::span<const FieldSpec> FieldSpecsOfBlock(FieldKind block);
+std::span<const FieldEntry> FieldsOfBlock(FieldKind block);
 
 }  // namespace vl

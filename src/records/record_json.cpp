@@ -19,13 +19,13 @@ Json TimeStampJson(const TimeStamp& s) {
   return Json{{"day", s.day}, {"month", s.month}, {"year", s.year}, {"hour", s.hour}, {"minute", s.minute}};
 }
 
-Json FieldsJson(const CertificateRecord& record, std::span<const FieldSpec> specs, int base);
+Json FieldsJson(const CertificateRecord& record, std::span<const FieldEntry> fields, int base);
 
-Json FieldJson(const CertificateRecord& record, const FieldSpec& spec, int base) {
-  int at = base + spec.offset;
-  switch (spec.kind) {
+Json FieldJson(const CertificateRecord& record, const FieldEntry& field, int base) {
+  int at = base + field.offset;
+  switch (field.kind) {
     case FieldKind::Text:
-      return Cp1252ToUtf8(record.Get(TextField{at, spec.size}));
+      return Cp1252ToUtf8(record.Get(TextField{at, field.size}));
     case FieldKind::U16:
       return record.Get(U16Field{at});
     case FieldKind::I16:
@@ -47,18 +47,18 @@ Json FieldJson(const CertificateRecord& record, const FieldSpec& spec, int base)
     case FieldKind::WitnessEntry:
     case FieldKind::LateParentEntry:
     case FieldKind::SpouseEntry:
-      return FieldsJson(record, FieldSpecsOfBlock(spec.kind), at);
+      return FieldsJson(record, FieldsOfBlock(field.kind), at);
     case FieldKind::Reserved:
       break;
   }
   return nullptr;
 }
 
-Json FieldsJson(const CertificateRecord& record, std::span<const FieldSpec> specs, int base) {
+Json FieldsJson(const CertificateRecord& record, std::span<const FieldEntry> fields, int base) {
   Json object = Json::object();
-  for (const FieldSpec& spec : specs) {
-    if (spec.kind == FieldKind::Reserved) continue;
-    object[spec.name] = FieldJson(record, spec, base);
+  for (const FieldEntry& field : fields) {
+    if (field.kind == FieldKind::Reserved) continue;
+    object[field.name] = FieldJson(record, field, base);
   }
   return object;
 }
@@ -66,7 +66,7 @@ Json FieldsJson(const CertificateRecord& record, std::span<const FieldSpec> spec
 }  // namespace
 
 nlohmann::ordered_json RecordToJson(const CertificateRecord& record) {
-  return FieldsJson(record, FieldSpecsOfKind(record.Kind()), 0);
+  return FieldsJson(record, FieldsOfKind(record.Kind()), 0);
 }
 
 }  // namespace vl

@@ -15,26 +15,26 @@ namespace {
 const int kSizes[6] = {3593, 4222, 3520, 3565, 4118, 3612};
 
 int OffsetOf(int kind, const std::string& name) {
-  for (const FieldSpec& spec : FieldSpecsOfKind(kind)) {
-    if (name == spec.name) return spec.offset;
+  for (const FieldEntry& field : FieldsOfKind(kind)) {
+    if (name == field.name) return field.offset;
   }
   return -1;
 }
 
 int BlockOffsetOf(FieldKind block, const std::string& name) {
-  for (const FieldSpec& spec : FieldSpecsOfBlock(block)) {
-    if (name == spec.name) return spec.offset;
+  for (const FieldEntry& field : FieldsOfBlock(block)) {
+    if (name == field.name) return field.offset;
   }
   return -1;
 }
 
 // Each table must cover [0, size) in order, without gaps or overlaps.
-void ExpectTiles(std::span<const FieldSpec> specs, int size) {
+void ExpectTiles(std::span<const FieldEntry> fields, int size) {
   int next = 0;
-  for (const FieldSpec& spec : specs) {
-    EXPECT_EQ(spec.offset, next) << "field " << spec.name;
-    EXPECT_GT(spec.size, 0) << "field " << spec.name;
-    next = spec.offset + spec.size;
+  for (const FieldEntry& field : fields) {
+    EXPECT_EQ(field.offset, next) << "field " << field.name;
+    EXPECT_GT(field.size, 0) << "field " << field.name;
+    next = field.offset + field.size;
   }
   EXPECT_EQ(next, size);
 }
@@ -43,12 +43,12 @@ TEST(RecordLayoutTest, FieldsCoverEveryRecordAndBlockExactly) {
   for (int kind = 0; kind < 6; ++kind) {
     SCOPED_TRACE(kind);
     EXPECT_EQ(RecordSizeOfKind(kind), kSizes[kind]);
-    ExpectTiles(FieldSpecsOfKind(kind), kSizes[kind]);
+    ExpectTiles(FieldsOfKind(kind), kSizes[kind]);
   }
-  ExpectTiles(FieldSpecsOfBlock(FieldKind::ParentEntry), 386);
-  ExpectTiles(FieldSpecsOfBlock(FieldKind::WitnessEntry), 386);
-  ExpectTiles(FieldSpecsOfBlock(FieldKind::LateParentEntry), 194);
-  ExpectTiles(FieldSpecsOfBlock(FieldKind::SpouseEntry), 776);
+  ExpectTiles(FieldsOfBlock(FieldKind::ParentEntry), 386);
+  ExpectTiles(FieldsOfBlock(FieldKind::WitnessEntry), 386);
+  ExpectTiles(FieldsOfBlock(FieldKind::LateParentEntry), 194);
+  ExpectTiles(FieldsOfBlock(FieldKind::SpouseEntry), 776);
 }
 
 TEST(RecordLayoutTest, CommonHeaderOffsets) {

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
   vl::cli::AddStorageCommands(app, ctx);
   vl::cli::AddDateCommands(app, ctx);
   vl::cli::AddCertificateCommands(app, ctx);
+  vl::cli::AddVerifyCommand(app, ctx);
 
   try {
     app.parse(argc, argv);

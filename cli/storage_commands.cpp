@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "card_file_json.hpp"
+#include "cli_card_file.hpp"
 #include "cli_context.hpp"
 #include "common/cp1252.hpp"
 #include "common/file_io.hpp"
@@ -18,27 +19,6 @@ struct Options {
   bool json = false;
   std::string title, name, firstName, town, address;
 };
-
-// A three-digit card-file number of an existing card file, or nullopt after a message.
-std::optional<int> ExistingCardFile(CliContext& ctx, const std::string& text, const ProgramHome& home) {
-  auto number = ParseCardFileNumber(text);
-  if (!number || *number < 1) {
-    std::cerr << "Ungültige Kartei-Nummer: " << text << '\n';
-    ctx.exitCode = 2;
-    return std::nullopt;
-  }
-  if (*number > kMaxCardFileNumber) {
-    ctx.prompter.ShowError(Msg(8017));
-    ctx.exitCode = 1;
-    return std::nullopt;
-  }
-  if (!FileExistsNoCase(home.DataDir(), HeaderFileName(*number))) {
-    ctx.prompter.ShowError(Msg(8015, (home.DataDir() / HeaderFileName(*number)).string()));
-    ctx.exitCode = 1;
-    return std::nullopt;
-  }
-  return number;
-}
 
 void RunList(CliContext& ctx) {
   ProgramHome home = ctx.Home();
@@ -124,20 +104,6 @@ void RunInfo(CliContext& ctx, const Options& o) {
   } else {
     PrintHeaderText(header, notes);
   }
-}
-
-// Loads the card file as opening does; nullptr when that fails.
-std::unique_ptr<CardFile> OpenForCli(CliContext& ctx, const std::string& text, const ProgramHome& home,
-                                     const Clock& clock) {
-  auto number = ExistingCardFile(ctx, text, home);
-  if (!number) return nullptr;
-  auto card = std::make_unique<CardFile>(ctx.prompter);
-  StoreContext store{home.DataDir(), ctx.prompter, clock};
-  if (!OpenCardFile(store, *card, *number)) {
-    ctx.exitCode = 1;
-    return nullptr;
-  }
-  return card;
 }
 
 void RunPersons(CliContext& ctx, const Options& o) {

@@ -1,0 +1,44 @@
+#include "cli_card_file.hpp"
+
+#include <iostream>
+
+#include "common/file_names.hpp"
+#include "storage/card_file_lifecycle.hpp"
+#include "storage/card_file_names.hpp"
+
+namespace vl::cli {
+
+std::optional<int> ExistingCardFile(CliContext& ctx, const std::string& text, const ProgramHome& home) {
+  auto number = ParseCardFileNumber(text);
+  if (!number || *number < 1) {
+    std::cerr << "Ungültige Kartei-Nummer: " << text << '\n';
+    ctx.exitCode = 2;
+    return std::nullopt;
+  }
+  if (*number > kMaxCardFileNumber) {
+    ctx.prompter.ShowError(Msg(8017));
+    ctx.exitCode = 1;
+    return std::nullopt;
+  }
+  if (!FileExistsNoCase(home.DataDir(), HeaderFileName(*number))) {
+    ctx.prompter.ShowError(Msg(8015, (home.DataDir() / HeaderFileName(*number)).string()));
+    ctx.exitCode = 1;
+    return std::nullopt;
+  }
+  return number;
+}
+
+std::unique_ptr<CardFile> OpenForCli(CliContext& ctx, const std::string& text, const ProgramHome& home,
+                                     const Clock& clock) {
+  auto number = ExistingCardFile(ctx, text, home);
+  if (!number) return nullptr;
+  auto card = std::make_unique<CardFile>(ctx.prompter);
+  StoreContext store{home.DataDir(), ctx.prompter, clock};
+  if (!OpenCardFile(store, *card, *number)) {
+    ctx.exitCode = 1;
+    return nullptr;
+  }
+  return card;
+}
+
+}  // namespace vl::cli

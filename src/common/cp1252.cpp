@@ -70,7 +70,9 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     size_t extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : 4;
     if (extra == 4 || i + extra >= utf8.size()) {
       out += '?';
-      ++i;
+      // one mark per broken sequence, not per byte
+      for (++i; i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80; ++i) {
+      }
       continue;
     }
     char32_t cp = extra == 0 ? lead : (lead & (0x3F >> extra));

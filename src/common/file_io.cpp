@@ -11,7 +11,7 @@
 namespace vl {
 namespace {
 
-// -1: no fault planned; otherwise the number of writes that still succeed.
+// -1: no fault planned; otherwise the number of writes that still succeed before one fails.
 std::atomic<int> gWritesBeforeFault{-1};
 
 bool WriteAll(int fd, const uint8_t* data, size_t size) {
@@ -47,8 +47,8 @@ void AtomicWriteFaults::Clear() { gWritesBeforeFault = -1; }
 bool AtomicWriteFaults::ShouldFail() {
   int left = gWritesBeforeFault.load();
   if (left < 0) return false;
+  gWritesBeforeFault = left - 1;  // one fault only: -1 again after it
   if (left == 0) return true;
-  gWritesBeforeFault = left - 1;
   return false;
 }
 

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "common/byte_io.hpp"
+#include "common/cp1252.hpp"
+#include "common/file_io.hpp"
+#include "common/file_names.hpp"
+#include "common/ini_file.hpp"
+#include "common/program_home.hpp"
+#include "support/test_support.hpp"
+
+namespace vl {
+namespace {
+
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST(Cp1252, ConvertsBothWaysIncludingTheHighControlsRange) {
+  std::string cp = "M\xFC" "ller \x80 \x9C \xDF";  // Müller € œ ß
+  std::string utf8 = Cp1252ToUtf8(cp);
+  EXPECT_EQ(utf8, "Müller € œ ß");
+  EXPECT_EQ(Utf8ToCp1252(utf8), cp);
+}
+
+TEST(Cp1252, UnrepresentableAndMalformedInputBecomesQuestionMarks) {
+  EXPECT_EQ(Utf8ToCp1252("a\xE2\x82"), "a?");           // cut-off sequence
+  EXPECT_EQ(Utf8ToCp1252("\xD0\x96" "x"), "?x");         // Cyrillic Zhe
+  EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");      // emoji
+  EXPECT_EQ(Utf8ToCp1252("\xFF"), "?");
+}
+
+TEST(Cp1252, ComparesWithoutRegardToCaseIncludingAccentedLetters) {
+  EXPECT_TRUE(EqualsNoCase("M\xFCller", "M\xDCLLER"));      // ü / Ü
+  EXPECT_TRUE(EqualsNoCase("\xE9t\xE9", "\xC9T\xC9"));      // été / ÉTÉ
+  EXPECT_TRUE(EqualsNoCase("\x9C", "\x8C"));                // œ / Œ
+  EXPECT_FALSE(EqualsNoCase("\xDF", "SS"));                  // ß has no single upper letter here
+  EXPECT_FALSE(EqualsNoCase("Weber", "Webern"));
+  EXPECT_LT(CompareNoCase("abc", "ABD"), 0);
+  EXPECT_GT(CompareNoCase("abcd", "ABC"), 0);
+  EXPECT_NE(FoldCp1252(0xF7), FoldCp1252(0xD7));             // ÷ and × are not a case pair
+}
+
+TEST(ByteReader, ShortReadsFailWithoutGarbage) {
+  std::vector<uint8_t> bytes = {0x34, 0x12, 0x03, 0x00, 'a', 'b'};
+  ByteReader reader(bytes);
+  EXPECT_EQ(reader.U16(), 0x1234);
+  EXPECT_EQ(reader.LengthPrefixedText(), "");  // length 3 but only 2 bytes left
+  EXPECT_TRUE(reader.Failed());
+  EXPECT_EQ(reader.U16(), 0);
+}
+
+TEST(FixedText, IsCutToTheFieldAndTerminated) {
+  uint8_t field[5];
+  std::fill(std::begin(field), std::end(field), 0xEE);
+  PutFixedText(field, sizeof field, "abcdefg");
+  EXPECT_EQ(GetFixedText(field, sizeof field), "abcd");
+  EXPECT_EQ(field[4], 0);
+  uint8_t unterminated[3] = {'x', 'y', 'z'};
+  EXPECT_EQ(GetFixedText(unterminated, 3), "xyz");
+}
+
+TEST(FileNames, AreFoundWhateverTheirCase) {
+  test::TempDir dir;
+  WriteText(dir.Path() / "dossier.002", "x");
+  EXPECT_TRUE(FileExistsNoCase(dir.Path(), "DOSSIER.002"));
+  EXPECT_EQ(PathForWriting(dir.Path(), "DOSSIER.002").filename(), "dossier.002");
+  EXPECT_EQ(PathForWriting(dir.Path(), "FICHES.002").filename(), "FICHES.002");
+  EXPECT_FALSE(FileExistsNoCase(dir.Path(), "DOSSIER.003"));
+  EXPECT_EQ(FileNamesWithPrefixNoCase(dir.Path(), "DOSSIER.").size(), 1u);
+}
+
+TEST(IniFile, ReadsTheKeyOfItsSectionOnly) {
+  test::TempDir dir;
+  WriteText(dir.Path() / "ORMELIN.INI", "[Andere]\nEditeur=falsch\n\n[ormelin]\r\n editeur = /usr/bin/kate \r\n");
+  EXPECT_EQ(ReadIniValue(dir.Path() / "ORMELIN.INI", "Ormelin", "Editeur"), "/usr/bin/kate");
+  EXPECT_FALSE(ReadIniValue(dir.Path() / "ORMELIN.INI", "Ormelin", "Fehlt").has_value());
+  EXPECT_FALSE(ReadIniValue(dir.Path() / "FEHLT.INI", "Ormelin", "Editeur").has_value());
+}
+
+TEST(ProgramHome, ResolvesInTheDocumentedOrderAndCreatesItsDirectories) {
+  test::TempDir dir;
+  HomeSources sources;
+  sources.executableDir = dir.Path() / "bin";
+  sources.userDataDir = dir.Path() / "user";
+  std::filesystem::create_directories(sources.executableDir);
+  EXPECT_EQ(ResolveHome(sources), sources.userDataDir);
+  WriteText(sources.executableDir / "ORMELIN.INI", "[Ormelin]\nEditeur=ed\n");
+  EXPECT_EQ(ResolveHome(sources), sources.executableDir);  // portable installation
+  sources.environment = dir.Path() / "env";
+  EXPECT_EQ(ResolveHome(sources), dir.Path() / "env");
+  sources.option = dir.Path() / "opt";
+  EXPECT_EQ(ResolveHome(sources), dir.Path() / "opt");
+
+  ProgramHome home(dir.Path() / "opt");
+  ASSERT_TRUE(home.EnsureDirectories());
+  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "opt" / "DATEIEN"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "opt" / "FOTOS"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "opt" / "OBJEKTE"));
+  EXPECT_EQ(home.Editor(), "");  // none configured: the desktop's opener shows lists
+  WriteText(dir.Path() / "opt" / "ormelin.ini", "[Ormelin]\nEditeur=/opt/ed\n");
+  EXPECT_EQ(home.Editor(), "/opt/ed");
+}
+
+TEST(AtomicWrite, AFailedWriteLeavesTheOldContent) {
+  test::TempDir dir;
+  auto path = dir.Path() / "DATA";
+  ASSERT_TRUE(WriteFileAtomically(path, {1, 2, 3}));
+  AtomicWriteFaults::FailAfter(0);
+  EXPECT_FALSE(WriteFileAtomically(path, {9, 9}));
+  AtomicWriteFaults::Clear();
+  EXPECT_EQ(ReadWholeFile(path), (std::vector<uint8_t>{1, 2, 3}));
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++entries;
+  EXPECT_EQ(entries, 1u) << "the temporary file must be removed";
+}
+
+}  // namespace
+}  // namespace vl

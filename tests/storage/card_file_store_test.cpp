@@ -1,0 +1,482 @@
+#include <gtest/gtest.h>
+
+#include "common/file_io.hpp"
+#include "storage/card_file_lifecycle.hpp"
+#include "storage/card_file_names.hpp"
+#include "storage_test_support.hpp"
+
+namespace vl {
+namespace {
+
+using test::Bytes;
+
+class CardFileStoreTest : public ::testing::Test, public test::StorageFixture {
+ protected:
+  std::unique_ptr<CardFile> CreateNamed(int number, const std::string& title = "Familie M\xFCller") {
+    auto card = NewCardFile();
+    card->number = number;
+    card->header.SetTitle(title);
+    card->header.SetOwnerName("M\xFCller");
+    card->header.SetOwnerFirstName("Hans");
+    card->header.SetTown("Trier");
+    card->header.SetAddress("Hauptstr. 1");
+    EXPECT_EQ(CreateCardFile(Context(), *card), 1);
+    return card;
+  }
+};
+
+TEST_F(CardFileStoreTest, NumbersAreThreeDigitExtensions) {
+  EXPECT_EQ(HeaderFileName(7), "DOSSIER.007");
+  EXPECT_EQ(PersonFileName(42), "FICHES.042");
+  EXPECT_EQ(SlotFileName(kBurial, 999), "SEPULTUR.999");
+  EXPECT_EQ(PersonBackupFileName(3), "FICHESS.003");
+  EXPECT_EQ(NumberOfHeaderFileName("dossier.012"), 12);
+  EXPECT_FALSE(NumberOfHeaderFileName("DOSSIER.12").has_value());
+  EXPECT_FALSE(NumberOfHeaderFileName("DOSSIER.01a").has_value());
+}
+
+TEST_F(CardFileStoreTest, NewNumberIsTheLowestFreeOneWhateverTheCase) {
+  WriteBytes("DOSSIER.001", {});
+  WriteBytes("DOSSIER.003", {});
+  EXPECT_EQ(ChooseNewCardFileNumber(Context()), 2);
+  WriteBytes("dossier.002", {});
+  EXPECT_EQ(ChooseNewCardFileNumber(Context()), 4);
+  EXPECT_TRUE(prompter.Empty());
+}
+
+TEST_F(CardFileStoreTest, AllNumbersTakenShows8005) {
+  for (int n = 1; n <= 999; ++n) WriteBytes(HeaderFileName(n), {});
+  EXPECT_EQ(ChooseNewCardFileNumber(Context()), -1);
+  EXPECT_EQ(prompter.Ids(), std::vector<int>{8005});
+  EXPECT_EQ(prompter.shown[0].text, "Neue Datei kann nicht geöffnet werden!");
+}
+
+TEST_F(CardFileStoreTest, NumberOf1000IsRefused) {
+  auto card = NewCardFile();
+  card->number = 1000;
+  EXPECT_EQ(SaveHeaderAndPersons(Context(), *card), -1);
+  EXPECT_EQ(LoadHeaderAndPersons(Context(), *card, 1000), -1);
+  EXPECT_EQ(prompter.Ids(), (std::vector<int>{8017, 8017}));
+  EXPECT_EQ(prompter.shown[0].text, "Die Nummer der Datei ist ungültig!");
+}
+
+TEST_F(CardFileStoreTest, CreationWritesTheWholeEmptyFileSetWithProgress) {
+  auto card = NewCardFile();
+  card->number = 5;
+  card->header.SetTitle("T");
+  card->header.SetOwnerName("N");
+  ASSERT_EQ(CreateCardFile(Context(true), *card), 1);
+  EXPECT_TRUE(prompter.Empty());
+  for (const char* name : {"DOSSIER.005", "NAISS.005", "MARIAGES.005", "DECES.005", "BAPTEMES.005", "BENEDICT.005",
+                           "SEPULTUR.005", "FICHES.005", "COMMUNES.005", "PROFESSI.005"}) {
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / name)) << name;
+  }
+  EXPECT_EQ(FileBytes("DOSSIER.005").size(), 456u);
+  EXPECT_EQ(FileBytes("FICHES.005"), (std::vector<uint8_t>{0, 0, 0, 0}));
+  EXPECT_EQ(FileBytes("NAISS.005").size(), 50268u);
+  EXPECT_EQ(FileBytes("COMMUNES.005").size(), 266u);
+  EXPECT_EQ(progress.percents, (std::vector<int>{101, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+  EXPECT_EQ(progress.lines[0], "Einen Moment bitte...");
+  EXPECT_EQ(progress.lines[1], "Liste erstellen für:");
+  EXPECT_EQ(progress.lines[2], "Berufe.");
+  std::vector<std::string> expectedKindLines = {"Geburtsurkunden", "Heiratsurkunden", "Sterbeurkunden",
+                                                "Taufurkunden",    "Trauurkunden",    "Begräbnisurkunden"};
+  for (const auto& line : expectedKindLines) {
+    EXPECT_NE(std::find(progress.lineHistory.begin(), progress.lineHistory.end(), line), progress.lineHistory.end())
+        << line;
+  }
+}
+
+TEST_F(CardFileStoreTest, HeaderBytesLieAtTheirOffsets) {
+  auto card = CreateNamed(1);
+  card->notes = "Notiz";
+  card->header.SetCertificateCount(kDeath, 3);
+  card->header.SetAxis(1700, 1900);
+  clock.Set(TimeStamp{7, 12, 126, 9, 30});
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+
+  Bytes expected;
+  expected.u16(150);
+  auto field = [&expected](const std::string& text, size_t size) {
+    expected.raw(text).fill(size - text.size(), 0);
+  };
+  field("Familie M\xFCller", 80);
+  field("M\xFCller", 30);
+  field("Hans", 20);
+  field("Trier", 30);
+  field("Hauptstr. 1", 80);
+  expected.u16(6).u16(12).u16(126).u16(20).u16(15);  // created
+  expected.u16(7).u16(12).u16(126).u16(9).u16(30);   // saved
+  field("", 16);
+  // default box styles: unknown sex and men alike, women rounded in red on light yellow
+  for (int style = 0; style < 3; ++style) {
+    uint32_t text = style == 2 ? 0x0000FF : 0xFF0000;
+    uint32_t fill = style == 2 ? 0x0080FFFF : 0xC0C0C0;
+    for (int half = 0; half < 2; ++half) {
+      for (uint32_t colour : {text, 0x000000u, fill, 0x808080u, 0x000000u}) {
+        expected.u16(colour & 0xFFFF).u16(colour >> 16);
+      }
+    }
+    expected.u8(style == 2 ? 1 : 0).fill(5, 0);
+  }
+  for (uint32_t colour : {0x800000u, 0x0000FFu, 0x008000u, 0x00FFFFu}) expected.u16(colour & 0xFFFF).u16(colour >> 16);
+  expected.u16(0);                                        // persons
+  expected.u16(0).u16(0).u16(3).u16(0).u16(0).u16(0);     // counters
+  expected.u16(0).u16(1700).u16(1900).u16(1).u16(5);      // reserved, axis, zoom, notes length
+  expected.raw("Notiz");
+  ASSERT_EQ(expected.data.size(), 456u + 5u);
+  EXPECT_EQ(FileBytes("DOSSIER.001"), expected.data);
+}
+
+TEST_F(CardFileStoreTest, PersonRecordBytesLieInTheirOrder) {
+  auto card = CreateNamed(1);
+  PersonIndex& index = card->persons;
+  PersonCard* father = index.Create("Meier Johann", 5);
+  PersonCard* child = index.Create("Meier Anna Maria", 5);
+  index.SetSex(*father, 'H');
+  child->father = father;
+  father->children.push_back({child, 0});
+  father->unions.push_back({nullptr, DateTimeValue{0, 3, 4, 1850, 10, 0}, "Trier", 7, 1});
+  index.SetNotes(*father, std::string(900, 'n'));
+  father->titles = TitleGroups({"Dr.", std::string(100, 't'), "", "", ""});
+  index.SetDate(*father, DateTimeValue{0, 1, 2, 1820, -1, -1}, "Bonn", kBirth);
+  index.SetCertificateSlot(*father, 4, kBirth);
+  index.AddDocument(*father, "Brief", "BRIEF.TXT");
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+
+  auto box = InitialBoxStyle(kStyleMale);
+  Bytes expected;
+  expected.fill(4, 0x01).text("Meier Johann").u16(5).u16(1).u16(1);
+  expected.text("").text("").text("").text("");
+  expected.text(std::string(800, 'n'));
+  expected.u16(5 + 3 + 80).u8(3).raw("Dr.").u8(80).raw(std::string(80, 't')).u8(0).u8(0).u8(0);
+  expected.u16(0).u16(1).u16(2).u16(1820).u16(0).u16(0).text("Bonn");  // birth; unknown time not taken
+  expected.fill(12, 0).text("");                                                 // baptism
+  expected.fill(12, 0).text("");                                                 // death
+  expected.raw("H");
+  expected.u16(4).u16(0xFFFF).u16(0xFFFF).u16(0xFFFF).u16(0xFFFF).u16(0xFFFF);
+  expected.data.insert(expected.data.end(), box.begin(), box.end());
+  expected.u16(0).u16(0);                 // father, mother
+  expected.u16(1).u16(2).u16(0);          // one child: person 2, union index 0
+  expected.u16(1).u16(0).u16(0).u16(3).u16(4).u16(1850).u16(10).u16(0).text("Trier").u16(7).u16(1);
+  expected.u16(1).text("Brief").text("BRIEF.TXT");
+  size_t firstRecordSize = expected.data.size();
+  auto fiches = FileBytes("FICHES.001");
+  ASSERT_GT(fiches.size(), firstRecordSize);
+  std::vector<uint8_t> first(fiches.begin(), fiches.begin() + static_cast<long>(firstRecordSize));
+  for (size_t i = 0; i < firstRecordSize; ++i) ASSERT_EQ(first[i], expected.data[i]) << "offset " << i;
+  // the child's record names its father by number
+  std::vector<uint8_t> tail(fiches.end() - 10, fiches.end());
+  EXPECT_EQ(tail, (std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // father 1, mother 0, no links
+}
+
+TEST_F(CardFileStoreTest, CardFileRoundTripsThroughSaveAndOpen) {
+  auto card = CreateNamed(1);
+  PersonIndex& index = card->persons;
+  PersonCard* a = index.Create("A Anton", 1);
+  PersonCard* b = index.Create("B Berta", 1);
+  PersonCard* c = index.Create("A Carl", 1);
+  index.SetSex(*a, 'H');
+  index.SetSex(*b, 'F');
+  c->father = a;
+  c->mother = b;
+  a->children.push_back({c, 1});
+  b->children.push_back({c, 1});
+  a->unions.push_back({b, DateTimeValue{0, 5, 6, 1870, 9, 30}, "Trier", 2, 1});
+  b->unions.push_back({a, DateTimeValue{0, 5, 6, 1870, 9, 30}, "Trier", 2, 1});
+  index.SetDate(*c, DateTimeValue{0, -1, 3, 1871, 14, 5}, "Bonn", kBirth);
+  index.SetProfession(*a, "Weber");
+  index.AddDocument(*a, "Erster", "A.TXT");
+  index.AddDocument(*a, "Zweiter", "B.TXT");
+  card->places.Add("Trier");
+  card->professions.Add("Weber");
+  card->notes = "Arbeit";
+  ASSERT_TRUE(SaveCardFile(Context(), *card));
+  EXPECT_FALSE(card->modified.IsSet());
+
+  auto loaded = NewCardFile();
+  ASSERT_TRUE(OpenCardFile(Context(), *loaded, 1));
+  EXPECT_TRUE(prompter.Empty());
+  EXPECT_FALSE(loaded->modified.IsSet());
+  EXPECT_EQ(loaded->notes, "Arbeit");
+  ASSERT_EQ(loaded->persons.Count(), 3u);
+  PersonCard* la = loaded->persons.Find(1);
+  PersonCard* lb = loaded->persons.Find(2);
+  PersonCard* lc = loaded->persons.Find(3);
+  EXPECT_EQ(lc->father, la);
+  EXPECT_EQ(lc->mother, lb);
+  ASSERT_EQ(la->unions.size(), 1u);
+  EXPECT_EQ(la->unions[0].spouse, lb);
+  // only the day, month and year of a union come back
+  EXPECT_EQ(la->unions[0].date, (DateTimeValue{0, 5, 6, 1870, 0, 0}));
+  EXPECT_EQ(la->children[0].child, lc);
+  EXPECT_EQ(la->children[0].unionIndex, 1);
+  EXPECT_EQ(lc->birth, (DateTimeValue{0, -1, 3, 1871, 14, 5}));
+  EXPECT_EQ(lc->birthPlace, "Bonn");
+  EXPECT_EQ(la->profession, "Weber");
+  EXPECT_EQ(la->boxStyle, InitialBoxStyle(kStyleMale));
+  EXPECT_EQ(lb->boxStyle, InitialBoxStyle(kStyleFemale));
+  ASSERT_EQ(la->documents.size(), 2u);
+  EXPECT_EQ(la->documents[0].file, "B.TXT");  // order kept across save and load
+  EXPECT_EQ(loaded->places.Entries(), std::vector<std::string>{"Trier"});
+  EXPECT_EQ(loaded->professions.Entries(), std::vector<std::string>{"Weber"});
+}
+
+TEST_F(CardFileStoreTest, PersonsWithoutNameAreNotWrittenNorCounted) {
+  auto card = CreateNamed(1);
+  card->persons.Create("Ohne", 4);
+  PersonCard* empty = card->persons.Create("X", 1);
+  empty->fullName.clear();
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+  EXPECT_EQ(card->header.PersonCount(), 1);
+  auto loaded = NewCardFile();
+  ASSERT_EQ(LoadHeaderAndPersons(Context(), *loaded, 1), 1);
+  EXPECT_EQ(loaded->persons.Count(), 1u);
+}
+
+TEST_F(CardFileStoreTest, EverySaveKeepsThePreviousPersonFileAsBackup) {
+  auto card = CreateNamed(1);
+  card->persons.Create("Erste", 5);
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+  auto first = FileBytes("FICHES.001");
+  card->persons.Create("Zweite", 6);
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+  EXPECT_EQ(FileBytes("FICHESS.001"), first);
+  EXPECT_NE(FileBytes("FICHES.001"), first);
+}
+
+TEST_F(CardFileStoreTest, StrayBytesBeforeARecordAreReportedOnceAndLoadingGoesOn) {
+  auto card = CreateNamed(1);
+  for (const char* name : {"Eins", "Zwei", "Drei", "Vier"}) card->persons.Create(name, 4);
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+  auto bytes = FileBytes("FICHES.001");
+  // find the third record's marker and put two garbage bytes before it
+  int markers = 0;
+  size_t third = 0;
+  for (size_t i = 0; i + 3 < bytes.size(); ++i) {
+    if (bytes[i] == 1 && bytes[i + 1] == 1 && bytes[i + 2] == 1 && bytes[i + 3] == 1 && ++markers == 3) {
+      third = i;
+      break;
+    }
+    if (bytes[i] == 1 && bytes[i + 1] == 1 && bytes[i + 2] == 1 && bytes[i + 3] == 1) i += 3;
+  }
+  ASSERT_GT(third, 0u);
+  bytes.insert(bytes.begin() + static_cast<long>(third), {0x7F, 0x33});
+  WriteBytes("FICHES.001", bytes);
+
+  auto loaded = NewCardFile();
+  ASSERT_EQ(LoadHeaderAndPersons(Context(), *loaded, 1), 1);
+  EXPECT_EQ(loaded->persons.Count(), 4u);
+  EXPECT_EQ(prompter.Ids(), std::vector<int>{8407});
+  EXPECT_EQ(prompter.shown[0].text, "Die Karteikarte Nr. 3 ist beschädigt!");
+}
+
+TEST_F(CardFileStoreTest, ACountLargerThanTheFileKeepsThePersonsRead) {
+  auto card = CreateNamed(1);
+  card->persons.Create("Eins", 4);
+  card->persons.Create("Zwei", 4);
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+  auto header = FileBytes("DOSSIER.001");
+  header[432] = 5;
+  WriteBytes("DOSSIER.001", header);
+  auto loaded = NewCardFile();
+  EXPECT_EQ(LoadHeaderAndPersons(Context(), *loaded, 1), 1);
+  EXPECT_EQ(loaded->persons.Count(), 2u);
+  EXPECT_EQ(prompter.Ids(), std::vector<int>{8406});
+  EXPECT_EQ(prompter.shown[0].text, "Die Datei ist beschädigt!");
+}
+
+TEST_F(CardFileStoreTest, ARecordCutOffByTheEndOfTheFileIsNotLoaded) {
+  auto card = CreateNamed(1);
+  card->persons.Create("Eins", 4);
+  card->persons.Create("Zwei mit langem Namen", 4);
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+  auto bytes = FileBytes("FICHES.001");
+  bytes.resize(bytes.size() - 20);
+  WriteBytes("FICHES.001", bytes);
+  auto loaded = NewCardFile();
+  EXPECT_EQ(LoadHeaderAndPersons(Context(), *loaded, 1), 1);
+  EXPECT_EQ(loaded->persons.Count(), 1u);
+  EXPECT_EQ(prompter.Ids(), std::vector<int>{8406});
+}
+
+TEST_F(CardFileStoreTest, PersonNumberZeroSkipsOnlyThatRecord) {
+  auto card = CreateNamed(1);
+  card->persons.Create("Eins", 4);
+  card->persons.Create("Zwei", 4);
+  card->persons.Create("Drei", 4);
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+  auto bytes = FileBytes("FICHES.001");
+  // second record: marker, text "Zwei" (2+4), surname length (2), then the number
+  size_t second = 0;
+  for (size_t i = 4; i + 3 < bytes.size(); ++i) {
+    if (bytes[i] == 1 && bytes[i + 1] == 1 && bytes[i + 2] == 1 && bytes[i + 3] == 1) {
+      second = i;
+      break;
+    }
+  }
+  ASSERT_GT(second, 0u);
+  size_t numberOffset = second + 4 + 2 + 4 + 2;
+  ASSERT_EQ(bytes[numberOffset], 2);
+  bytes[numberOffset] = 0;
+  WriteBytes("FICHES.001", bytes);
+  auto loaded = NewCardFile();
+  EXPECT_EQ(LoadHeaderAndPersons(Context(), *loaded, 1), 1);
+  EXPECT_EQ(loaded->persons.Count(), 2u);
+  EXPECT_NE(loaded->persons.Find(3), nullptr);
+  EXPECT_EQ(prompter.Ids(), std::vector<int>{8407});
+  EXPECT_EQ(prompter.shown[0].text, "Die Karteikarte Nr. 2 ist beschädigt!");
+}
+
+TEST_F(CardFileStoreTest, DamagedTextLengthsAreCutToTheirLimits) {
+  auto card = CreateNamed(1);
+  card->persons.Create("Eins", 4);
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+  // hand-written record with 1000 bytes of notes and a 120-byte title
+  Bytes record;
+  record.fill(4, 1).text("Lang").u16(4).u16(1).u16(1).text("").text("").text("").text("");
+  record.text(std::string(1000, 'x'));
+  record.u16(5 + 120).u8(120).raw(std::string(120, 'T')).u8(0).u8(0).u8(0).u8(0);
+  record.fill(12, 0).text("").fill(12, 0).text("").fill(12, 0).text("").raw(" ").fill(12, 0xFF).fill(46, 0);
+  record.u16(0).u16(0).u16(0).u16(0).u16(0);
+  WriteBytes("FICHES.001", record.data);
+  auto loaded = NewCardFile();
+  ASSERT_EQ(LoadHeaderAndPersons(Context(), *loaded, 1), 1);
+  PersonCard* p = loaded->persons.Find(1);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->notes.size(), 800u);
+  EXPECT_EQ(TitlesOf(*p)[0], std::string(80, 'T'));
+}
+
+TEST_F(CardFileStoreTest, UnknownParentNumbersLoadAsNoParent) {
+  auto card = CreateNamed(1);
+  PersonCard* child = card->persons.Create("Kind", 4);
+  PersonCard* ghost = card->persons.Create("Geist", 5);
+  child->father = ghost;
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *card), 1);
+  // drop the father's record by lowering the count: only the child is read
+  auto header = FileBytes("DOSSIER.001");
+  header[432] = 1;
+  WriteBytes("DOSSIER.001", header);
+  auto loaded = NewCardFile();
+  ASSERT_EQ(LoadHeaderAndPersons(Context(), *loaded, 1), 1);
+  EXPECT_EQ(loaded->persons.Find(1)->father, nullptr);
+}
+
+TEST_F(CardFileStoreTest, MissingFilesAreReportedWithTheirPaths) {
+  auto card = NewCardFile();
+  EXPECT_EQ(LoadHeaderAndPersons(Context(), *card, 9), -1);
+  ASSERT_EQ(prompter.Ids(), std::vector<int>{8015});
+  EXPECT_NE(prompter.shown[0].text.find("DOSSIER.009"), std::string::npos);
+
+  auto created = CreateNamed(2);
+  created->persons.Create("Eins", 4);
+  ASSERT_EQ(SaveHeaderAndPersons(Context(), *created), 1);
+  std::filesystem::remove(dir.Path() / "FICHES.002");
+  prompter.shown.clear();
+  auto opened = NewCardFile();
+  EXPECT_FALSE(OpenCardFile(Context(), *opened, 2));
+  EXPECT_EQ(prompter.Ids(), std::vector<int>{8004});
+  EXPECT_EQ(prompter.shown[0].text, "Fehler beim Öffnen der Datei " + (dir.Path() / "FICHES.002").string());
+  EXPECT_EQ(opened->persons.Count(), 0u);
+}
+
+TEST_F(CardFileStoreTest, CreationAsksBeforeReplacingEachExistingFile) {
+  CreateNamed(1);
+  struct Case {
+    std::string file;
+    int question;
+  };
+  // answering no at a file stops right there; files before it are written again
+  for (const Case& c : {Case{"DOSSIER.001", 8014}, Case{"NAISS.001", 8009}, Case{"FICHES.001", 8009},
+                        Case{"COMMUNES.001", 8008}}) {
+    prompter.shown.clear();
+    auto card = NewCardFile();
+    card->number = 1;
+    card->header.SetTitle("Neu");
+    card->header.SetOwnerName("N");
+    // yes to everything before the file under test, then no
+    int before = 0;
+    for (const char* f : {"DOSSIER.001", "NAISS.001", "MARIAGES.001", "DECES.001", "BAPTEMES.001", "BENEDICT.001",
+                          "SEPULTUR.001", "FICHES.001", "COMMUNES.001"}) {
+      if (c.file == f) break;
+      ++before;
+    }
+    for (int i = 0; i < before; ++i) prompter.QueueAnswer(true);
+    prompter.QueueAnswer(false);
+    EXPECT_EQ(CreateCardFile(Context(), *card), -1) << c.file;
+    ASSERT_EQ(prompter.shown.size(), static_cast<size_t>(before + 1)) << c.file;
+    EXPECT_EQ(prompter.shown.back().id, c.question) << c.file;
+  }
+  EXPECT_EQ(prompter.shown.back().text, "Die Liste der Orte (" + (dir.Path() / "COMMUNES.001").string() +
+                                            ") gibt es bereits! Möchten Sie sie löschen?");
+  // yes to all replaces the whole set
+  prompter.shown.clear();
+  auto card = NewCardFile();
+  card->number = 1;
+  card->header.SetTitle("Ersetzt");
+  for (int i = 0; i < 10; ++i) prompter.QueueAnswer(true);
+  EXPECT_EQ(CreateCardFile(Context(), *card), 1);
+  EXPECT_EQ(prompter.shown.size(), 10u);
+  CardFileHeader header;
+  ASSERT_EQ(ReadHeaderOnly(dir.Path() / "DOSSIER.001", header, prompter), 1);
+  EXPECT_EQ(header.Title(), "Ersetzt");
+}
+
+TEST_F(CardFileStoreTest, ReadHeaderOnlyRefusesAShortFile) {
+  WriteBytes("DOSSIER.004", std::vector<uint8_t>(100, 0));
+  CardFileHeader header;
+  EXPECT_EQ(ReadHeaderOnly(dir.Path() / "DOSSIER.004", header, prompter), -1);
+  EXPECT_EQ(prompter.Ids(), std::vector<int>{8015});
+}
+
+TEST_F(CardFileStoreTest, AFailedSaveLeavesTheOldFilesLoadable) {
+  auto card = CreateNamed(1);
+  card->persons.Create("Alt", 3);
+  ASSERT_TRUE(SaveCardFile(Context(), *card));
+  auto oldHeader = FileBytes("DOSSIER.001");
+  auto oldPersons = FileBytes("FICHES.001");
+
+  card->persons.Create("Neu", 3);
+  card->places.Add("Ort");
+  // writes in order: place list, profession list, header, person cards
+  for (int failingWrite : {2, 3}) {
+    AtomicWriteFaults::FailAfter(failingWrite);
+    prompter.shown.clear();
+    EXPECT_FALSE(SaveCardFile(Context(), *card)) << failingWrite;
+    AtomicWriteFaults::Clear();
+    EXPECT_EQ(prompter.Ids(), std::vector<int>{failingWrite == 2 ? 8016 : 8004});
+    EXPECT_TRUE(card->modified.IsSet()) << "a failed save must not look saved";
+    EXPECT_EQ(FileBytes("DOSSIER.001"), oldHeader);
+    EXPECT_EQ(FileBytes("FICHES.001"), oldPersons);
+    auto reloaded = NewCardFile();
+    prompter.shown.clear();
+    EXPECT_TRUE(OpenCardFile(Context(), *reloaded, 1));
+    EXPECT_TRUE(prompter.Empty());
+    EXPECT_EQ(reloaded->persons.Count(), 1u);
+  }
+  AtomicWriteFaults::FailAfter(0);
+  prompter.shown.clear();
+  EXPECT_FALSE(SaveCardFile(Context(), *card));
+  AtomicWriteFaults::Clear();
+  EXPECT_EQ(prompter.Ids(), std::vector<int>{8004});
+  EXPECT_TRUE(card->modified.IsSet());
+  EXPECT_TRUE(SaveCardFile(Context(), *card));
+  EXPECT_FALSE(card->modified.IsSet());
+}
+
+TEST_F(CardFileStoreTest, ListingLeavesOutOlderFormatsUnlessAsked) {
+  CreateNamed(1, "Neu");
+  auto old = CreateNamed(2, "Alt");
+  auto bytes = FileBytes("DOSSIER.002");
+  bytes[0] = 100;
+  WriteBytes("DOSSIER.002", bytes);
+  WriteBytes("DOSSIER.003", {1, 2, 3});
+  auto listing = ListCardFiles(Context());
+  ASSERT_EQ(listing.size(), 1u);
+  EXPECT_EQ(listing[0].header.Title(), "Neu");
+  EXPECT_EQ(ListCardFiles(Context(), true).size(), 2u);
+}
+
+}  // namespace
+}  // namespace vl

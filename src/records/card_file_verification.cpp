@@ -44,7 +44,9 @@ std::vector<Finding> VerifyCardFile(const PersonIndex& index) {
     }
     for (const UnionEntry& entry : card.unions) {
       if (entry.spouse == nullptr) continue;
-      auto couple = std::minmax<const PersonCard*>(&card, entry.spouse, std::less<>{});
+      const PersonCard* self = &card;
+      const PersonCard* spouse = entry.spouse;
+      std::pair couple = std::less<>{}(self, spouse) ? std::pair(self, spouse) : std::pair(spouse, self);
       if (!couples.insert(couple).second) continue;
       CheckUnionRelation(card, *entry.spouse, collector);
     }

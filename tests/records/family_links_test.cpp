@@ -1,0 +1,286 @@
+// Linking children to parents, adding and removing unions.
+#include "plausibility_fixture.hpp"
+#include "records/family_links.hpp"
+
+namespace vl::test {
+namespace {
+
+class FamilyLinksTest : public PlausibilityTest {
+ protected:
+  PersonCard& groom = Person("Weber Johann", 'H');
+  PersonCard& bride = Person("M\xFCller K\xE4the", 'F');
+  ModifiedFlag modified;
+
+  UnionEntry Entry(PersonCard* spouse, DateTimeValue date, const char* place, uint16_t slot) {
+    UnionEntry entry;
+    entry.spouse = spouse;
+    entry.date = date;
+    entry.place = place;
+    entry.slot = slot;
+    return entry;
+  }
+  int Marry(bool church, DateTimeValue date, const char* place, uint16_t slot) {
+    return AddUnion(groom, church, Entry(&bride, date, place, slot), Entry(&groom, date, place, slot), modified,
+                    prompter);
+  }
+  static std::vector<uint16_t> UnionIndexes(const PersonCard& parent) {
+    std::vector<uint16_t> indexes;
+    for (const ChildLink& link : parent.children) indexes.push_back(link.unionIndex);
+    return indexes;
+  }
+  static std::vector<const PersonCard*> Children(const PersonCard& parent) {
+    std::vector<const PersonCard*> children;
+    for (const ChildLink& link : parent.children) children.push_back(link.child);
+    return children;
+  }
+};
+
+TEST_F(FamilyLinksTest, LinkingSetsParentsAndUnionIndexes) {
+  PersonCard& other = Person("Schmitt Maria", 'F');
+  PersonCard& child = Person("Weber Anna", 'F');
+  AddUnionOn(groom, &other, Year(1870));
+  AddUnionOn(groom, &bride, Year(1875));
+  AddUnionOn(bride, &groom, Year(1875));
+  LinkChildToParents(child, &groom, &bride, ChildLinkMode::Normal, modified);
+  EXPECT_EQ(child.father, &groom);
+  EXPECT_EQ(child.mother, &bride);
+  ASSERT_EQ(groom.children.size(), 1u);
+  EXPECT_EQ(groom.children[0].child, &child);
+  EXPECT_EQ(groom.children[0].unionIndex, 2);
+  ASSERT_EQ(bride.children.size(), 1u);
+  EXPECT_EQ(bride.children[0].unionIndex, 1);
+  EXPECT_TRUE(modified.IsSet());
+  EXPECT_TRUE(prompter.Empty());
+}
+
+TEST_F(FamilyLinksTest, ChildOutsideTheUnionGetsIndexZero) {
+  PersonCard& child = Person("Weber Anna", 'F');
+  AddUnionOn(groom, &bride, Year(1875));
+  AddUnionOn(bride, &groom, Year(1875));
+  LinkChildToParents(child, &groom, &bride, ChildLinkMode::OutsideUnion, modified);
+  EXPECT_EQ(UnionIndexes(groom), std::vector<uint16_t>{0});
+  EXPECT_EQ(UnionIndexes(bride), std::vector<uint16_t>{0});
+
+  // With one parent only there is no union to point at.
+  PersonCard& second = Person("Weber Berta", 'F');
+  LinkChildToParents(second, &groom, nullptr, ChildLinkMode::Normal, modified);
+  EXPECT_EQ(UnionIndexes(groom), (std::vector<uint16_t>{0, 0}));
+  EXPECT_EQ(second.mother, nullptr);
+}
+
+TEST_F(FamilyLinksTest, NewFatherTakesTheChildFromTheOldOne) {
+  PersonCard& old = Person("Schmitt Karl", 'H');
+  PersonCard& sibling = Person("Schmitt Paul", 'H');
+  PersonCard& child = Person("Weber Anna", 'F');
+  MakeParent(old, sibling, true);
+  MakeParent(old, child, true);
+  MakeParent(bride, child, false);
+  PersonCard& earlier = Person("Weber Fritz", 'H');
+  MakeParent(groom, earlier, true);
+
+  LinkChildToParents(child, &groom, nullptr, ChildLinkMode::Normal, modified);
+  EXPECT_EQ(child.father, &groom);
+  EXPECT_EQ(child.mother, &bride);  // kept
+  EXPECT_EQ(Children(old), std::vector<const PersonCard*>{&sibling});
+  EXPECT_EQ(Children(groom), (std::vector<const PersonCard*>{&earlier, &child}));  // appended
+  EXPECT_EQ(Children(bride), std::vector<const PersonCard*>{&child});
+}
+
+TEST_F(FamilyLinksTest, SameParentsChangeNothing) {
+  PersonCard& child = Person("Weber Anna", 'F');
+  MakeParent(groom, child, true);
+  groom.children[0].unionIndex = 3;
+  LinkChildToParents(child, &groom, nullptr, ChildLinkMode::Normal, modified);
+  EXPECT_EQ(UnionIndexes(groom), std::vector<uint16_t>{3});
+  EXPECT_FALSE(modified.IsSet());
+  LinkChildToParents(child, nullptr, nullptr, ChildLinkMode::Normal, modified);
+  EXPECT_EQ(child.father, &groom);
+  EXPECT_FALSE(modified.IsSet());
+}
+
+TEST_F(FamilyLinksTest, NoDoubleLinksAndNoCardAsItsOwnParent) {
+  PersonCard& child = Person("Weber Anna", 'F');
+  groom.children.push_back(ChildLink{&child, 0});  // listed without being recorded as father
+  LinkChildToParents(child, &groom, nullptr, ChildLinkMode::Normal, modified);
+  EXPECT_EQ(Children(groom), std::vector<const PersonCard*>{&child});
+
+  LinkChildToParents(child, &child, &child, ChildLinkMode::Normal, modified);
+  EXPECT_EQ(child.father, &groom);
+  EXPECT_EQ(child.mother, nullptr);
+  EXPECT_TRUE(child.children.empty());
+}
+
+TEST_F(FamilyLinksTest, ParentRecordedOnBothSidesKeepsItsOneLink) {
+  // The old mother becomes the father: her link stays until she is no parent at all.
+  PersonCard& child = Person("Weber Anna", 'F');
+  MakeParent(bride, child, false);
+  LinkChildToParents(child, &bride, &groom, ChildLinkMode::Normal, modified);
+  EXPECT_EQ(child.father, &bride);
+  EXPECT_EQ(child.mother, &groom);
+  EXPECT_EQ(Children(bride), std::vector<const PersonCard*>{&child});
+  EXPECT_EQ(Children(groom), std::vector<const PersonCard*>{&child});
+}
+
+TEST_F(FamilyLinksTest, AddUnionAppendsToBothListsAndMarksModified) {
+  EXPECT_EQ(Marry(false, DT(1, 5, 1875), "Trier", 4), 1);
+  ASSERT_EQ(groom.unions.size(), 1u);
+  ASSERT_EQ(bride.unions.size(), 1u);
+  EXPECT_EQ(groom.unions[0].spouse, &bride);
+  EXPECT_EQ(bride.unions[0].spouse, &groom);
+  EXPECT_EQ(groom.unions[0].kind, 1);
+  EXPECT_EQ(bride.unions[0].place, "Trier");
+  EXPECT_EQ(bride.unions[0].slot, 4);
+  EXPECT_EQ(bride.unions[0].date, DT(1, 5, 1875));
+  EXPECT_TRUE(modified.IsSet());
+  EXPECT_TRUE(prompter.Empty());
+}
+
+TEST_F(FamilyLinksTest, ChurchWeddingReplacesItsOwnKindInPlace) {
+  PersonCard& other = Person("Schmitt Maria", 'F');
+  AddUnionOn(groom, &other, Year(1860));
+  ASSERT_EQ(Marry(true, DT(2, 5, 1875), "St. Gangolf", 7), 1);
+  ASSERT_EQ(Marry(false, DT(1, 5, 1875), "Trier", 4), 1);
+  ASSERT_EQ(groom.unions.size(), 3u);
+  ASSERT_EQ(bride.unions.size(), 2u);
+
+  // Saving the church wedding again: the kind-4 entries change where they stand, the civil ones stay.
+  ASSERT_EQ(Marry(true, DT(3, 5, 1875), "Liebfrauen", 9), 1);
+  ASSERT_EQ(groom.unions.size(), 3u);
+  EXPECT_EQ(groom.unions[0].spouse, &other);
+  EXPECT_EQ(groom.unions[1].kind, 4);
+  EXPECT_EQ(groom.unions[1].place, "Liebfrauen");
+  EXPECT_EQ(groom.unions[1].slot, 9);
+  EXPECT_EQ(groom.unions[1].date, DT(3, 5, 1875));
+  EXPECT_EQ(groom.unions[2].kind, 1);
+  EXPECT_EQ(groom.unions[2].place, "Trier");
+  ASSERT_EQ(bride.unions.size(), 2u);
+  EXPECT_EQ(bride.unions[0].kind, 4);
+  EXPECT_EQ(bride.unions[0].place, "Liebfrauen");
+  EXPECT_EQ(bride.unions[1].kind, 1);
+  EXPECT_EQ(bride.unions[1].slot, 4);
+}
+
+TEST_F(FamilyLinksTest, AddUnionRenumbersTheCouplesChildren) {
+  PersonCard& other = Person("Schmitt Maria", 'F');
+  PersonCard& both = Person("Weber Anna", 'F');
+  PersonCard& fatherOnly = Person("Weber Berta", 'F');
+  PersonCard& motherOnly = Person("M\xFCller Clara", 'F');
+  PersonCard& halfSibling = Person("Weber Dora", 'F');
+  MakeParent(groom, both, true);
+  MakeParent(bride, both, false);
+  MakeParent(groom, fatherOnly, true);
+  MakeParent(bride, motherOnly, false);
+  MakeParent(groom, halfSibling, true);
+  MakeParent(other, halfSibling, false);
+  for (ChildLink& link : groom.children) link.unionIndex = 9;
+  for (ChildLink& link : bride.children) link.unionIndex = 9;
+  AddUnionOn(groom, &other, Year(1860));
+
+  ASSERT_EQ(Marry(false, Year(1875), "Trier", 1), 1);
+  // groom: both, fatherOnly, halfSibling; a civil marriage gives single-parent children 0
+  EXPECT_EQ(UnionIndexes(groom), (std::vector<uint16_t>{2, 0, 9}));
+  EXPECT_EQ(UnionIndexes(bride), (std::vector<uint16_t>{1, 0}));
+
+  ASSERT_EQ(Marry(true, Year(1875), "Trier", 2), 1);
+  EXPECT_EQ(UnionIndexes(groom), (std::vector<uint16_t>{3, 3, 9}));
+  EXPECT_EQ(UnionIndexes(bride), (std::vector<uint16_t>{2, 2}));
+}
+
+TEST_F(FamilyLinksTest, AddUnionRefusals) {
+  struct Case {
+    const char* label;
+    int id;
+    const char* text;
+  };
+  auto expectRefused = [&](const Case& c) {
+    ScriptedPrompter shown(true);
+    ModifiedFlag flag;
+    int result = AddUnion(groom, false, Entry(&bride, Year(1875), "", 1), Entry(&groom, Year(1875), "", 1), flag, shown);
+    EXPECT_EQ(result, -1) << c.label;
+    ASSERT_EQ(shown.shown.size(), 1u) << c.label;
+    EXPECT_EQ(shown.shown[0].kind, BoxKind::Information) << c.label;
+    EXPECT_EQ(shown.shown[0].id, c.id) << c.label;
+    EXPECT_EQ(shown.shown[0].text, c.text) << c.label;
+    EXPECT_TRUE(groom.unions.empty()) << c.label;
+    EXPECT_TRUE(bride.unions.empty()) << c.label;
+    EXPECT_FALSE(flag.IsSet()) << c.label;
+  };
+
+  MakeParent(groom, bride, true);
+  expectRefused({"bride is the groom's child", 8236,
+                 "Müller Käthe ist ein Kind von Weber Johann und kann nicht gleichzeitig einer der Ehegatten sein!"});
+  groom.children.clear();
+  bride.father = nullptr;
+
+  MakeParent(bride, groom, false);
+  expectRefused({"groom is the bride's child", 8236,
+                 "Weber Johann ist ein Kind von Müller Käthe und kann nicht gleichzeitig einer der Ehegatten sein!"});
+  bride.children.clear();
+  groom.mother = nullptr;
+
+  groom.sex = 'F';
+  expectRefused({"groom is a woman", 8237, "Weber Johann ist eine Frau und kann nicht der Bräutigam sein!"});
+  groom.sex = ' ';
+  bride.sex = 'H';
+  expectRefused({"bride is a man", 8238, "Müller Käthe ist ein Mann und kann nicht die Braut sein!"});
+}
+
+TEST_F(FamilyLinksTest, UnionOfACardWithItselfIsRefused) {
+  EXPECT_EQ(AddUnion(groom, false, Entry(&groom, Year(1875), "", 1), Entry(&groom, Year(1875), "", 1), modified,
+                     prompter),
+            -1);
+  EXPECT_EQ(Ids(), std::vector<int>{8179});
+  EXPECT_TRUE(groom.unions.empty());
+}
+
+TEST_F(FamilyLinksTest, RemoveUnionRenumbersChildLinks) {
+  PersonCard& first = Person("Schmitt Maria", 'F');
+  PersonCard& third = Person("Klein Eva", 'F');
+  AddUnionOn(groom, &first, Year(1860));
+  AddUnionOn(groom, &bride, Year(1870));
+  AddUnionOn(groom, &third, Year(1880));
+  AddUnionOn(bride, &groom, Year(1870));
+  AddUnionOn(bride, &groom, Year(1871), 4);
+  for (uint16_t index : {1, 2, 3, 0}) {
+    PersonCard& child = Person("Weber Kind");
+    groom.children.push_back(ChildLink{&child, index});
+  }
+  PersonCard& brideChild = Person("Weber Kind");
+  bride.children.push_back(ChildLink{&brideChild, 1});
+  bride.children.push_back(ChildLink{&brideChild, 2});
+
+  EXPECT_EQ(RemoveUnion(groom, bride, modified, prompter), 1);
+  ASSERT_EQ(groom.unions.size(), 2u);
+  EXPECT_EQ(groom.unions[0].spouse, &first);
+  EXPECT_EQ(groom.unions[1].spouse, &third);
+  EXPECT_EQ(UnionIndexes(groom), (std::vector<uint16_t>{1, 0, 2, 0}));
+  ASSERT_EQ(bride.unions.size(), 1u);  // only the first union with the groom goes
+  EXPECT_EQ(bride.unions[0].kind, 4);
+  EXPECT_EQ(UnionIndexes(bride), (std::vector<uint16_t>{0, 1}));
+  EXPECT_TRUE(modified.IsSet());
+  EXPECT_TRUE(prompter.Empty());
+}
+
+TEST_F(FamilyLinksTest, RemoveUnionOnOneSideOnlyAndNothingToRemove) {
+  AddUnionOn(bride, &groom, Year(1870));
+  EXPECT_EQ(RemoveUnion(groom, bride, modified, prompter), 1);
+  EXPECT_TRUE(bride.unions.empty());
+
+  ModifiedFlag untouched;
+  EXPECT_EQ(RemoveUnion(groom, bride, untouched, prompter), -1);
+  EXPECT_FALSE(untouched.IsSet());
+  EXPECT_TRUE(prompter.Empty());
+}
+
+TEST_F(FamilyLinksTest, RemoveUnionOfACardWithItself) {
+  AddUnionOn(groom, &groom, Year(1870));
+  EXPECT_EQ(RemoveUnion(groom, groom, modified, prompter), -1);
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].kind, BoxKind::Information);
+  EXPECT_EQ(prompter.shown[0].id, 8179);
+  EXPECT_EQ(prompter.shown[0].text, "Braut und Bräutigam sind identisch!");
+  EXPECT_EQ(groom.unions.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vl::test

@@ -40,6 +40,7 @@ void AddStorageCommands(CLI::App& app, CliContext& ctx);
 void AddDateCommands(CLI::App& app, CliContext& ctx);
 void AddCertificateCommands(CLI::App& app, CliContext& ctx);
 void AddVerifyCommand(CLI::App& app, CliContext& ctx);
+void AddDeleteCommands(CLI::App& app, CliContext& ctx);
 
 // Parses a card-file number given as text ("7", "007"); nullopt when it is not a number.
 std::optional<int> ParseCardFileNumber(const std::string& text);

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
   vl::cli::AddDateCommands(app, ctx);
   vl::cli::AddCertificateCommands(app, ctx);
   vl::cli::AddVerifyCommand(app, ctx);
+  vl::cli::AddDeleteCommands(app, ctx);
 
   try {
     app.parse(argc, argv);

@@ -1,0 +1,127 @@
+#include "records/certificate_deletion.hpp"
+
+#include <algorithm>
+#include <vector>
+
+#include "storage/card_file_names.hpp"
+#include "storage/slot_file.hpp"
+
+namespace vl {
+namespace {
+
+bool IsMarriageKind(int kind) { return kind == kCivilMarriage || kind == kChurchWedding; }
+
+PersonCard* SpouseOfCertifiedUnion(const PersonCard& person, int kind, int slot) {
+  for (const UnionEntry& entry : person.unions) {
+    if (entry.kind == kind && entry.slot == slot) return entry.spouse;
+  }
+  return nullptr;
+}
+
+// Day, month, year, hour and minute become 0 (the calendar tag stays); the place is emptied.
+void ClearEvent(DateTimeValue& date, std::string& place) {
+  date.day = 0;
+  date.month = 0;
+  date.year = 0;
+  date.hour = 0;
+  date.minute = 0;
+  place.clear();
+}
+
+void ClearEventOfKind(PersonCard& person, int kind) {
+  switch (kind) {
+    case kBirth:
+      ClearEvent(person.birth, person.birthPlace);
+      break;
+    case kDeath:
+    case kBurial:
+      ClearEvent(person.death, person.deathPlace);
+      break;
+    case kBaptism:
+      ClearEvent(person.baptism, person.baptismPlace);
+      break;
+    default:
+      break;
+  }
+}
+
+// Removes from person's list the union with spouse that the certificate (kind, slot) backs.
+// Child links count only civil-marriage unions, so they shift only when a civil one goes.
+void EraseCertifiedUnion(PersonCard& person, const PersonCard& spouse, int kind, int slot) {
+  auto& unions = person.unions;
+  uint16_t civilPosition = 0;
+  for (auto it = unions.begin(); it != unions.end(); ++it) {
+    if (it->kind == kCivilMarriage) ++civilPosition;
+    if (it->spouse != &spouse || it->kind != kind || it->slot != slot) continue;
+    const bool civil = it->kind == kCivilMarriage;
+    unions.erase(it);
+    if (!civil) return;
+    for (ChildLink& link : person.children) {
+      if (link.unionIndex == civilPosition) {
+        link.unionIndex = 0;
+      } else if (link.unionIndex > civilPosition) {
+        --link.unionIndex;
+      }
+    }
+    return;
+  }
+}
+
+// The person keeps a slot reference of this kind only when it names another certificate
+// (for marriages: the one saved last may be a later marriage's).
+bool DropSlotReference(CardFile& card, PersonCard* person, int kind, int slot) {
+  if (person == nullptr || person->slots[static_cast<size_t>(kind)] != slot) return false;
+  card.persons.SetCertificateSlot(*person, kNoSlot, kind);
+  return true;
+}
+
+}  // namespace
+
+CertificatePersons FindCertificatePersons(const PersonIndex& persons, int kind, int slot, uint16_t keyPersonNumber) {
+  PersonCard* listed = keyPersonNumber != 0 ? persons.Find(keyPersonNumber) : nullptr;
+  if (!IsMarriageKind(kind)) return CertificatePersons{listed, nullptr};
+  if (listed == nullptr) return CertificatePersons{};
+  return CertificatePersons{SpouseOfCertifiedUnion(*listed, kind, slot), listed};
+}
+
+int DeleteCertificate(CardFile& card, const DeletionContext& ctx, int kind, int slot,
+                      const CertificatePersons& persons) {
+  if (kind < 0 || kind >= kKindCount) return -1;
+  SlotFile file(SlotFileContext{ctx.dataDir, card.number, kind, ctx.prompter, ctx.clock, &card.modified});
+  if (file.Delete(slot) < 0) return -1;
+
+  // The counter counts stored certificates, whoever they belonged to.
+  const uint16_t count = card.header.CertificateCount(kind);
+  if (count > 0) card.header.SetCertificateCount(kind, static_cast<uint16_t>(count - 1));
+
+  PersonCard* key = persons.keyPerson;
+  PersonCard* second = persons.secondPerson;
+  if (DropSlotReference(card, key, kind, slot) && !IsMarriageKind(kind)) ClearEventOfKind(*key, kind);
+  if (IsMarriageKind(kind)) {
+    DropSlotReference(card, second, kind, slot);
+    if (key != nullptr && second != nullptr && key != second) {
+      EraseCertifiedUnion(*key, *second, kind, slot);
+      EraseCertifiedUnion(*second, *key, kind, slot);
+    }
+  }
+  card.modified.Set();
+  return slot;
+}
+
+void DeletePerson(CardFile& card, const DeletionContext& ctx, PersonCard& person) {
+  for (int kind : {kBirth, kDeath, kBaptism, kBurial}) {
+    const uint16_t slot = person.slots[static_cast<size_t>(kind)];
+    if (slot != kNoSlot) DeleteCertificate(card, ctx, kind, slot, CertificatePersons{&person, nullptr});
+  }
+  // Each marriage deletion takes its union out of the list being walked.
+  const std::vector<UnionEntry> unions = person.unions;
+  for (const UnionEntry& entry : unions) {
+    if (entry.slot == kNoSlot || !IsMarriageKind(entry.kind)) continue;
+    DeleteCertificate(card, ctx, entry.kind, entry.slot, CertificatePersons{&person, entry.spouse});
+  }
+  card.persons.Delete(&person);
+  card.persons.NormaliseFamilyLinks();
+  card.modified.Set();
+}
+
+}  // namespace vl

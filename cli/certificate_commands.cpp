@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "cli_card_file.hpp"
 #include "cli_context.hpp"
 #include "common/clock.hpp"
 #include "common/cp1252.hpp"
@@ -42,39 +43,8 @@ class ErrorNoticingPrompter : public Prompter {
   Prompter& inner_;
 };
 
-// "0".."5" or the English name of the kind, in any case.
-std::optional<int> ParseKind(const std::string& text) {
-  static constexpr std::array<const char*, kKindCount> kNames = {"birth",   "marriage", "death",
-                                                                 "baptism", "wedding",  "burial"};
-  if (text.size() == 1 && text[0] >= '0' && text[0] <= '5') return text[0] - '0';
-  for (int kind = 0; kind < kKindCount; ++kind) {
-    if (EqualsNoCase(text, kNames[static_cast<size_t>(kind)])) return kind;
-  }
-  return std::nullopt;
-}
-
-std::optional<int> ExistingCardFile(CliContext& ctx, const std::string& text, const ProgramHome& home) {
-  auto number = ParseCardFileNumber(text);
-  if (!number || *number < 1) {
-    std::cerr << "Ungültige Kartei-Nummer: " << text << '\n';
-    ctx.exitCode = 2;
-    return std::nullopt;
-  }
-  if (*number > kMaxCardFileNumber) {
-    ctx.prompter.ShowError(Msg(8017));
-    ctx.exitCode = 1;
-    return std::nullopt;
-  }
-  if (!FileExistsNoCase(home.DataDir(), HeaderFileName(*number))) {
-    ctx.prompter.ShowError(Msg(8015, (home.DataDir() / HeaderFileName(*number)).string()));
-    ctx.exitCode = 1;
-    return std::nullopt;
-  }
-  return number;
-}
-
 void RunCertificates(CliContext& ctx, const CertificateOptions& options) {
-  auto kind = ParseKind(options.kind);
+  auto kind = ParseCertificateKind(options.kind);
   if (!kind) {
     std::cerr << "Unbekannte Urkundenart: " << options.kind
               << " (0..5, birth, marriage, death, baptism, wedding, burial)\n";

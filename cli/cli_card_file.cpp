@@ -1,7 +1,9 @@
 #include "cli_card_file.hpp"
 
+#include <array>
 #include <iostream>
 
+#include "common/cp1252.hpp"
 #include "common/file_names.hpp"
 #include "storage/card_file_lifecycle.hpp"
 #include "storage/card_file_names.hpp"
@@ -39,6 +41,16 @@ std::unique_ptr<CardFile> OpenForCli(CliContext& ctx, const std::string& text, c
     return nullptr;
   }
   return card;
+}
+
+std::optional<int> ParseCertificateKind(const std::string& text) {
+  static constexpr std::array<const char*, kKindCount> kNames = {"birth",   "marriage", "death",
+                                                                 "baptism", "wedding",  "burial"};
+  if (text.size() == 1 && text[0] >= '0' && text[0] <= '5') return text[0] - '0';
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    if (EqualsNoCase(text, kNames[static_cast<size_t>(kind)])) return kind;
+  }
+  return std::nullopt;
 }
 
 }  // namespace vl::cli

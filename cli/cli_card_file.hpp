@@ -14,6 +14,9 @@ namespace vl::cli {
 // that is no number, 1 for a card file that does not exist).
 std::optional<int> ExistingCardFile(CliContext& ctx, const std::string& text, const ProgramHome& home);
 
+// "0".."5" or the English name of a certificate kind (birth, marriage, death, baptism, wedding, burial), in any case.
+std::optional<int> ParseCertificateKind(const std::string& text);
+
 // Loads the card file as opening does; nullptr (exit status set) when that fails.
 std::unique_ptr<CardFile> OpenForCli(CliContext& ctx, const std::string& text, const ProgramHome& home,
                                      const Clock& clock);

@@ -1,17 +1,37 @@
-// Program entry of the desktop program.
+// Program entry of the desktop program: home, settings, shared look, frame, message loop.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMainWindow>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
 
-#include "common/messages.hpp"
+#include "common/clock.hpp"
 #include "common/program_home.hpp"
+#include "shell/frame_window.hpp"
+#include "shell/icons.hpp"
+#include "shell/qt_prompter.hpp"
+#include "shell/qt_text.hpp"
+#include "shell/shared_look.hpp"
+#include "shell/status_line.hpp"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vorlinde");
+  QApplication::setApplicationDisplayName("Vorlinde");
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  vl::InitShellResources();
+
+  // Qt's own dialogs (file choice, page set-up) speak German too.
+  QTranslator qtTranslator;
+  if (qtTranslator.load(QLocale(QLocale::German), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTranslator);
+  }
 
   QCommandLineParser parser;
-  QCommandLineOption homeOption("home", "Programmverzeichnis", "DIR");
+  parser.setApplicationDescription("Vorlinde - Ahnenforschung mit Karteien");
+  QCommandLineOption homeOption("home", "Programmverzeichnis mit ORMELIN.INI, DATEIEN, FOTOS und OBJEKTE", "DIR");
   parser.addOption(homeOption);
   parser.addHelpOption();
   parser.process(app);
@@ -19,13 +39,20 @@ int main(int argc, char** argv) {
   std::optional<std::filesystem::path> home;
   if (parser.isSet(homeOption)) home = parser.value(homeOption).toStdString();
   vl::ProgramHome programHome(vl::ResolveHome(vl::HomeSourcesOfProcess(home)));
-  programHome.EnsureDirectories();
-  std::string editor = programHome.Editor();
-  (void)editor;  // used by the list commands once the frame exists
 
-  QMainWindow frame;
-  frame.setWindowTitle(QString::fromUtf8(std::string(vl::MessageText(8000)).c_str()));
-  frame.resize(1024, 700);
-  frame.show();
+  vl::QtPrompter prompter;
+  if (!programHome.EnsureDirectories()) {
+    prompter.ShowError(vl::DirectText("Das Programmverzeichnis " + programHome.Root().string() +
+                                      " und seine Unterverzeichnisse DATEIEN, FOTOS und OBJEKTE "
+                                      "können nicht angelegt werden."));
+    return 1;
+  }
+
+  vl::SharedLook look;
+  vl::SystemClock clock;
+  vl::FrameWindow frame(programHome, prompter, clock, look);
+  prompter.SetFallbackParent(&frame);
+  prompter.SetStatusSink([&frame](const std::string& text) { frame.statusLine()->ShowText(QString::fromStdString(text)); });
+  frame.showMaximized();
   return QApplication::exec();
 }

@@ -1,0 +1,59 @@
+#include "shell/qt_prompter.hpp"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vl {
+namespace {
+
+QString Title(int id) {
+  const std::string_view text = MessageText(id);
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+struct ButtonSpec {
+  QMessageBox::StandardButton button;
+  const char* text;
+};
+
+QMessageBox::StandardButton Run(QWidget* owner, QMessageBox::Icon icon, int titleId, const std::string& text,
+                                std::initializer_list<ButtonSpec> buttons, QMessageBox::StandardButton escape) {
+  QMessageBox box(icon, Title(titleId), QString::fromUtf8(text.c_str()), QMessageBox::NoButton, owner);
+  for (const ButtonSpec& spec : buttons) box.addButton(spec.button)->setText(spec.text);
+  box.setDefaultButton(buttons.begin()->button);
+  box.setEscapeButton(escape);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+QWidget* QtPrompter::Owner() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return fallbackParent_;
+}
+
+void QtPrompter::ShowError(const Message& message) {
+  Run(Owner(), QMessageBox::Critical, 8002, message.text, {{QMessageBox::Ok, "OK"}}, QMessageBox::Ok);
+}
+
+void QtPrompter::ShowInformation(const Message& message) {
+  Run(Owner(), QMessageBox::Information, 8003, message.text, {{QMessageBox::Ok, "OK"}}, QMessageBox::Ok);
+}
+
+bool QtPrompter::AskYesNo(const Message& message) {
+  return Run(Owner(), QMessageBox::Question, 8001, message.text, {{QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nein"}},
+             QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtPrompter::AskContinue(const Message& message) {
+  return Run(Owner(), QMessageBox::Question, 8001, ContinueBoxText(message),
+             {{QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Abbrechen"}}, QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void QtPrompter::SetStatusText(const std::string& text) {
+  if (statusSink_) statusSink_(text);
+}
+
+}  // namespace vl

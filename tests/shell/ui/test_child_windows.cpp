@@ -11,9 +11,12 @@
 #include "records/person_blocks.hpp"
 #include "records/record_names.hpp"
 #include "shell/child_window_table.hpp"
+#include "shell/child_window_wiring.hpp"
 #include "shell/choice_dialog.hpp"
 #include "shell/choice_identity_window.hpp"
 #include "shell/command_ids.hpp"
+#include "shell/frame_window.hpp"
+#include "shell/shared_look.hpp"
 #include "storage/card_file_lifecycle.hpp"
 #include "storage/card_file_names.hpp"
 #include "storage/slot_file.hpp"
@@ -713,6 +716,45 @@ class TestChildWindows : public QObject {
     QCOMPARE(table_->OpenCount(), 2);
     QCOMPARE(table_->place(1).current, 0);
     QCOMPARE(table_->place(1).person, &a);
+  }
+
+  // The frame enables what the table can do and nothing that would lead to an unfinished window.
+  void frameEnablesOnlyWorkingCommands() {
+    ProgramHome home(dir_->path().toStdString());
+    SharedLook look;
+    FrameWindow frame(home, *prompter_, clock_, look, FrameOptions{false});
+    ChildWindowTable& table = AttachChildWindowTable(frame, *prompter_, clock_);
+    QVERIFY(frame.OpenCardFileNumber(1));
+    PersonCard* person = frame.cardFile().persons.Create("Weber Anna", 5);
+    QVERIFY(person != nullptr);
+
+    for (int id : {cmd::kDeleteCertificateFirst, cmd::kDeleteCertificateFirst + 5, cmd::kDeletePerson}) {
+      QVERIFY2(frame.action(id)->isEnabled(), qPrintable(QString::number(id)));
+    }
+    for (int id : {cmd::kNewCertificateFirst, cmd::kOpenCertificateFirst + 2, cmd::kNewPersonCard,
+                   cmd::kOpenPersonCard, cmd::kPersonOverview, cmd::kToolNext, cmd::kToolChooseByName}) {
+      QVERIFY2(!frame.IsCommandAvailable(id), qPrintable(QString::number(id)));
+    }
+    QVERIFY(!frame.action(cmd::kNewCertificateFirst)->isEnabled());
+
+    table.Register(kBirth, [](ChildWindowTable& t, int place) -> ChildContent* { return new TestChild(t, place); });
+    QVERIFY(frame.action(cmd::kNewCertificateFirst)->isEnabled());
+    QVERIFY(!frame.action(cmd::kNewCertificateFirst + 1)->isEnabled());
+    frame.RunCommand(cmd::kNewCertificateFirst);
+    QCOMPARE(table.OpenCount(), 1);
+
+    // The delete-person command reaches the table through the frame.
+    ChooseInNextDialog("Weber Anna");
+    prompter_->QueueAnswer(true);
+    frame.RunCommand(cmd::kDeletePerson);
+    QCOMPARE(frame.cardFile().persons.Count(), size_t{0});
+
+    // Closing the card file closes the children without asking.
+    table.place(0).modified = 1;
+    const size_t asked = prompter_->Ids().size();
+    QVERIFY(frame.CloseCardFile());
+    QCOMPARE(table.OpenCount(), 0);
+    QCOMPARE(prompter_->Ids().size(), asked);
   }
 };
 

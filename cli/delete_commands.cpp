@@ -1,4 +1,5 @@
 // delete-certificate, delete-person: the deletions of the certificate and person-card menus.
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "cli_context.hpp"
 #include "common/cp1252.hpp"
 #include "records/certificate_deletion.hpp"
+#include "records/certificate_record.hpp"
 #include "storage/card_file_lifecycle.hpp"
 #include "storage/card_file_names.hpp"
 #include "storage/slot_file.hpp"
@@ -66,18 +68,24 @@ void RunDeleteCertificate(CliContext& ctx, const DeleteOptions& options) {
     ctx.exitCode = 1;
     return;
   }
-  std::optional<SlotEntry> listed;
-  for (const SlotEntry& entry : header->Entries()) {
-    if (entry.slot == *slot && header->InUse(entry.slot)) listed = entry;
-  }
+  const auto entries = header->Entries();
+  const bool listed = std::any_of(entries.begin(), entries.end(), [&](const SlotEntry& entry) {
+    return entry.slot == *slot && header->InUse(entry.slot);
+  });
   if (!listed) {
     ctx.prompter.ShowError(Msg(8013));
     ctx.exitCode = 1;
     return;
   }
+  // As in the choice dialog, the record names its key person.
+  auto record = CertificateRecord::Read(file, *slot);
+  if (!record) {
+    ctx.exitCode = 1;
+    return;
+  }
   if (!ctx.prompter.AskYesNo(Msg(8107))) return;
 
-  CertificatePersons persons = FindCertificatePersons(card->persons, *kind, *slot, listed->keyPerson);
+  CertificatePersons persons = FindCertificatePersons(card->persons, *kind, *slot, record->KeyPerson());
   DeletionContext deletion{home.DataDir(), ctx.prompter, clock};
   if (DeleteCertificate(*card, deletion, *kind, *slot, persons) < 0) {
     ctx.exitCode = 1;

@@ -8,6 +8,7 @@
 
 #include "common/clock.hpp"
 #include "common/program_home.hpp"
+#include "shell/child_window_wiring.hpp"
 #include "shell/frame_window.hpp"
 #include "shell/icons.hpp"
 #include "shell/qt_prompter.hpp"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
   vl::SharedLook look;
   vl::SystemClock clock;
   vl::FrameWindow frame(programHome, prompter, clock, look);
+  vl::AttachChildWindowTable(frame, prompter, clock);
   prompter.SetFallbackParent(&frame);
   prompter.SetStatusSink([&frame](const std::string& text) { frame.statusLine()->ShowText(QString::fromStdString(text)); });
   frame.showMaximized();

@@ -319,6 +319,7 @@ void ChildWindowTable::DeletePersonCommand() {
   ChoiceResult chosen = Choose(kPersonCardWindow);
   if (chosen.value < 0 || chosen.person == nullptr) return;
   PersonCard* person = chosen.person;
+  const uint16_t number = person->number;
   std::map<int, std::vector<int>> slots;  // kind -> certificates that go with the person
   for (int kind : {0, 2, 3, 5}) {
     if (person->slots[static_cast<size_t>(kind)] != kNoSlot) slots[kind].push_back(person->slots[static_cast<size_t>(kind)]);
@@ -326,13 +327,16 @@ void ChildWindowTable::DeletePersonCommand() {
   for (const UnionEntry& entry : person->unions) {
     if (entry.slot != kNoSlot) slots[entry.kind].push_back(entry.slot);
   }
-  CloseWhere([person, &slots](const ChildPlace& place) {
+  auto alive = [this, person, number] { return card_.persons.Find(number) == person; };
+  CloseWhere([person, &slots, &alive](const ChildPlace& place) {
     if (place.person == person) return true;
-    if (place.content != nullptr && place.content->ShowsPerson(*person)) return true;
+    if (place.content != nullptr && alive() && place.content->ShowsPerson(*person)) return true;
     auto it = slots.find(place.kind);
     if (it == slots.end() || !IsCertificateKind(place.kind)) return false;
     return std::find(it->second.begin(), it->second.end(), place.current) != it->second.end();
   });
+  // A window that had created this card itself and never stored it took the card along.
+  if (!alive()) return;
   DeletePerson(card_, DeletionContext{dataDir_, prompter_, clock_}, *person);
 }
 

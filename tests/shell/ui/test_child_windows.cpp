@@ -326,6 +326,15 @@ class TestChildWindows : public QObject {
     QVERIFY(table_->CloseChild(table_->PlaceOf(shown), kCloseWithoutQuestion));
     QCOMPARE(card_->persons.Count(), before);
     QVERIFY(card_->persons.Find(chosen.number) == &chosen);
+
+    // Deleting a card that a window created and has not stored: the window takes it along.
+    QMdiSubWindow* named = table_->Open(-1, kPersonCardWindow);
+    card_->persons.SetFullName(*table_->place(table_->PlaceOf(named)).person, "Neu Karl", 3);
+    ChooseInNextDialog("Neu Karl");
+    prompter_->QueueAnswer(true);
+    table_->RunCommand(cmd::kDeletePerson);
+    QCOMPARE(table_->OpenCount(), 0);
+    QCOMPARE(card_->persons.Count(), before);
   }
 
   void browsingCertificatesFollowsTheStorageOrder() {

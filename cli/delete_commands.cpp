@@ -125,7 +125,8 @@ void AddDeleteCommands(CLI::App& app, CliContext& ctx) {
 
   auto* certificate = app.add_subcommand("delete-certificate", "Eine Urkunde löschen (Frage mit --yes bestätigen)");
   certificate->add_option("NNN", options->number, "Kartei-Nummer")->required();
-  certificate->add_option("KIND", options->kind, "Urkundenart: 0..5 oder birth, marriage, death, baptism, wedding, burial")
+  certificate
+      ->add_option("KIND", options->kind, "Urkundenart: 0..5 oder birth, marriage, death, baptism, wedding, burial")
       ->required();
   certificate->add_option("SLOT", options->slot, "Platz der Urkunde (siehe certificates)")->required();
   certificate->callback([&ctx, options] { RunDeleteCertificate(ctx, *options); });

@@ -322,7 +322,8 @@ void ChildWindowTable::DeletePersonCommand() {
   const uint16_t number = person->number;
   std::map<int, std::vector<int>> slots;  // kind -> certificates that go with the person
   for (int kind : {0, 2, 3, 5}) {
-    if (person->slots[static_cast<size_t>(kind)] != kNoSlot) slots[kind].push_back(person->slots[static_cast<size_t>(kind)]);
+    const uint16_t own = person->slots[static_cast<size_t>(kind)];
+    if (own != kNoSlot) slots[kind].push_back(own);
   }
   for (const UnionEntry& entry : person->unions) {
     if (entry.slot != kNoSlot) slots[entry.kind].push_back(entry.slot);

@@ -8,6 +8,7 @@ namespace vl {
 ChildWindowTable& AttachChildWindowTable(FrameWindow& frame, Prompter& prompter, const Clock& clock) {
   auto* table = new ChildWindowTable(*frame.mdiArea(), frame.cardFile(), frame.home().DataDir(), prompter, clock,
                                      &frame);
+  table->setObjectName("childWindowTable");
   table->SetAvailabilityChanged([&frame, table] { frame.SetChildWindowHost(table); });
   frame.SetChildWindowHost(table);
   return *table;

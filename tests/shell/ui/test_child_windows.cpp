@@ -733,6 +733,7 @@ class TestChildWindows : public QObject {
     SharedLook look;
     FrameWindow frame(home, *prompter_, clock_, look, FrameOptions{false});
     ChildWindowTable& table = AttachChildWindowTable(frame, *prompter_, clock_);
+    QCOMPARE(frame.findChild<ChildWindowTable*>("childWindowTable"), &table);
     QVERIFY(frame.OpenCardFileNumber(1));
     PersonCard* person = frame.cardFile().persons.Create("Weber Anna", 5);
     QVERIFY(person != nullptr);

@@ -78,6 +78,10 @@ void FrameWindow::BuildLayout() {
 
   startPage_ = new QWidget;
   startPage_->setObjectName("startPage");
+  startPage_->setAutoFillBackground(true);
+  QPalette workspace = startPage_->palette();
+  workspace.setColor(QPalette::Window, SharedLook::DarkGrey().lighter(125));
+  startPage_->setPalette(workspace);
   startScreen_ = new StartScreen(look_, startPage_);
   auto* centre = new QGridLayout(startPage_);
   centre->addWidget(startScreen_, 0, 0, Qt::AlignCenter);

@@ -78,6 +78,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(browser_);
+  setMinimumSize(420, 360);
   resize(640, 560);
 }
 

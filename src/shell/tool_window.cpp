@@ -35,8 +35,12 @@ ToolWindow::ToolWindow(QWidget* parent) : QFrame(parent) {
   title->setObjectName("toolWindowTitle");
   title->setAlignment(Qt::AlignCenter);
   QFont font = title->font();
-  font.setPixelSize(9);
   font.setBold(true);
+  // The narrow window takes the largest font in which its title still fits.
+  for (int pixels = 10; pixels >= 7; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).horizontalAdvance(title->text()) <= kWidth - 6) break;
+  }
   title->setFont(font);
   title->setAutoFillBackground(true);
   QPalette titlePalette = title->palette();

@@ -19,7 +19,7 @@ class ToolWindow : public QFrame {
   Q_OBJECT
 
  public:
-  static constexpr int kWidth = 44;
+  static constexpr int kWidth = 48;
 
   explicit ToolWindow(QWidget* parent = nullptr);
 

@@ -1,6 +1,5 @@
 #include "storage/ui/list_choice_dialog.hpp"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -42,21 +41,23 @@ ListChoiceDialog::ListChoiceDialog(NameList& list, NameListKind kind, Prompter& 
     item->setData(kTextRole, QByteArray::fromStdString(text));
   }
 
-  auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-  ok_ = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
-  delete_ = buttons->addButton("&Löschen", QDialogButtonBox::ActionRole);
-  cancel_ = buttons->addButton("&Abbrechen", QDialogButtonBox::RejectRole);
+  ok_ = new QPushButton("&OK", this);
+  cancel_ = new QPushButton("&Abbrechen", this);
+  delete_ = new QPushButton("&Löschen", this);
   ok_->setDefault(true);
   delete_->setEnabled(false);
-  connect(buttons, &QDialogButtonBox::accepted, this, &ListChoiceDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(ok_, &QPushButton::clicked, this, &ListChoiceDialog::accept);
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(delete_, &QPushButton::clicked, this, &ListChoiceDialog::DeleteSelected);
   connect(list_, &QListWidget::itemDoubleClicked, this, &ListChoiceDialog::accept);
   connect(list_, &QListWidget::currentItemChanged, this,
           [this](QListWidgetItem* current) { delete_->setEnabled(current != nullptr); });
 
   auto* side = new QVBoxLayout;
-  side->addWidget(buttons);
+  side->addWidget(ok_);
+  side->addWidget(cancel_);
+  side->addSpacing(12);
+  side->addWidget(delete_);
   side->addStretch(1);
   side->addWidget(count_, 0, Qt::AlignRight);
 

@@ -29,9 +29,10 @@ QLabel* Value(QWidget* parent, const char* name) {
 
 }  // namespace
 
+// The stamp keeps years since 1900; shown as such, 2024 would read "124".
 QString StampText(const TimeStamp& s) {
   return QString::fromStdString(
-      FormatPrintf(std::string(MessageText(8445)), s.day, s.month, s.year, s.hour, s.minute));
+      FormatPrintf(std::string(MessageText(8445)), s.day, s.month, s.year + 1900, s.hour, s.minute));
 }
 
 OpenCardFileDialog::OpenCardFileDialog(const StoreContext& ctx, std::filesystem::path photoDir, QWidget* parent)

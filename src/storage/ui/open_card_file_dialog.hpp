@@ -57,7 +57,7 @@ class OpenCardFileDialog : public QDialog {
   QPushButton* cancel_;
 };
 
-// "%02d.%02d.%d um %02d:%02d" with the year as stored (years since 1900).
+// "%02d.%02d.%d um %02d:%02d" with the full year.
 QString StampText(const TimeStamp& stamp);
 
 }  // namespace vl

@@ -30,8 +30,12 @@ void PhotoFrame::SetPhoto(const std::string& fileName) {
 
 void PhotoFrame::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
-  if (image_.isNull()) return;
   QPainter painter(this);
+  if (image_.isNull()) {
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    painter.drawText(contentsRect(), Qt::AlignCenter, "Foto");
+    return;
+  }
   const QRect area = contentsRect().adjusted(2, 2, -2, -2);
   QSize size = image_.size().scaled(area.size(), Qt::KeepAspectRatio);
   QRect target(QPoint(0, 0), size);

@@ -1,0 +1,163 @@
+// The automatic save: only modified minutes count, interval 0 never saves; the settings dialog.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "shell/auto_save.hpp"
+#include "shell/status_line.hpp"
+#include "shell/ui/frame_fixture.hpp"
+#include "storage/ui/auto_save_dialog.hpp"
+
+using vl::AutoSave;
+using vl::AutoSaveDialog;
+using vltest::FrameFixture;
+using vltest::OnModal;
+
+class TestAutoSave : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void onlyModifiedMinutesCountTowardsTheSave() {
+    FrameFixture f;
+    f.MakeCardFile("Minuten", "Uhr");
+    QVERIFY(f.frame->OpenCardFileNumber(1));
+    QCOMPARE(f.frame->autoSave().Interval(), 10);
+    vl::CardFile& card = f.frame->cardFile();
+
+    for (int i = 0; i < 25; ++i) QVERIFY(!f.frame->OnMinuteTick());  // nothing to save
+    QCOMPARE(f.frame->autoSave().Counter(), 0);
+
+    card.persons.Create("Uhr Max", 3);
+    for (int i = 0; i < 4; ++i) QVERIFY(!f.frame->OnMinuteTick());
+    // A save in between (here by command) starts the count again.
+    f.frame->RunCommand(1402);
+    QCOMPARE(f.frame->autoSave().Counter(), 0);
+    for (int i = 0; i < 5; ++i) QVERIFY(!f.frame->OnMinuteTick());
+
+    card.persons.Create("Uhr Eva", 3);
+    for (int i = 1; i < 10; ++i) QVERIFY2(!f.frame->OnMinuteTick(), qPrintable(QString::number(i)));
+    QCOMPARE(f.frame->autoSave().Counter(), 9);
+    QVERIFY(f.frame->OnMinuteTick());
+    QCOMPARE(f.frame->statusLine()->text(), QString("Kartei wird automatisch gespeichert..."));
+    // The save is posted and runs from the event loop.
+    QVERIFY(card.modified.IsSet());
+    QTRY_VERIFY(!card.modified.IsSet());
+    QCOMPARE(f.frame->statusLine()->text(), QString());
+    QCOMPARE(vltest::U16At(vltest::ReadBytes(f.DataFile("DOSSIER.001")), 432), uint16_t{2});
+    QVERIFY(f.prompter.Empty());
+  }
+
+  void noCountingWithoutAnOpenCardFile() {
+    FrameFixture f;
+    f.frame->cardFile().modified.Set();
+    for (int i = 0; i < 12; ++i) QVERIFY(!f.frame->OnMinuteTick());
+    QCOMPARE(f.frame->autoSave().Counter(), 0);
+  }
+
+  void intervalZeroNeverSaves() {
+    AutoSave save;
+    save.Configure(true, 0);
+    // Far more minutes than a 16-bit counter holds.
+    for (int i = 0; i < 70000; ++i) QVERIFY(!save.Tick(true, true));
+    save.Configure(false, 25);
+    QCOMPARE(save.Interval(), 0);
+    QVERIFY(!save.Enabled());
+    for (int i = 0; i < 30; ++i) QVERIFY(!save.Tick(true, true));
+  }
+
+  void noCountWhileASaveRuns() {
+    AutoSave save;
+    save.Configure(true, 2);
+    save.SetAllowed(false);
+    QVERIFY(!save.Tick(true, true));
+    QVERIFY(!save.Tick(true, true));
+    save.SetAllowed(true);
+    QVERIFY(!save.Tick(true, true));
+    QVERIFY(save.Tick(true, true));
+    QCOMPARE(save.Counter(), 0);
+  }
+
+  void typedIntervalIsReadLikeADecimalNumber() {
+    QCOMPARE(vl::ParseAutoSaveInterval("15"), 15);
+    QCOMPARE(vl::ParseAutoSaveInterval("  7"), 7);
+    QCOMPARE(vl::ParseAutoSaveInterval("12ab"), 12);
+    QCOMPARE(vl::ParseAutoSaveInterval("abc"), 0);
+    QCOMPARE(vl::ParseAutoSaveInterval(""), 0);
+    QCOMPARE(vl::ParseAutoSaveInterval("-5"), 0);
+    QCOMPARE(vl::ParseAutoSaveInterval("9999"), 9999);
+    QCOMPARE(vl::ParseAutoSaveInterval("123456"), 9999);
+  }
+
+  void settingsFieldTakesFourDigitsOnly() {
+    AutoSaveDialog dialog(true, 10, nullptr);
+    QCOMPARE(dialog.windowTitle(), QString("Automatisches Speichern"));
+    QCOMPARE(dialog.enabledBox()->text().remove('&'), QString("Automatisches Speichern:"));
+    QLineEdit* field = dialog.intervalField();
+    QCOMPARE(field->text(), QString("10"));
+    QCOMPARE(field->maxLength(), 4);
+    field->clear();
+    QTest::keyClicks(field, "abc");
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(dialog.interval(), 0);
+    QTest::keyClicks(field, "12345");
+    QCOMPARE(field->text(), QString("1234"));
+    QCOMPARE(dialog.interval(), 1234);
+    field->setText("x7");
+    QCOMPARE(dialog.interval(), 0);
+
+    dialog.enabledBox()->setChecked(false);
+    QVERIFY(!field->isEnabled());
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(dialog.interval(), 0);
+    QVERIFY(!dialog.enabled());
+    dialog.enabledBox()->setChecked(true);
+    QVERIFY(field->isEnabled());
+    QCOMPARE(field->text(), QString("x7"));
+  }
+
+  void settingsDialogStoresTheChoiceAndRestartsTheCount() {
+    FrameFixture f;
+    f.MakeCardFile("Einstellung", "Kurz");
+    QVERIFY(f.frame->OpenCardFileNumber(1));
+    f.frame->cardFile().modified.Set();
+    f.frame->OnMinuteTick();
+    f.frame->OnMinuteTick();
+    QCOMPARE(f.frame->autoSave().Counter(), 2);
+
+    OnModal<AutoSaveDialog>(f.frame.get(), [](AutoSaveDialog& dialog) {
+      dialog.intervalField()->selectAll();
+      QTest::keyClicks(dialog.intervalField(), "3");
+      QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    });
+    f.frame->RunCommand(1457);
+    QCOMPARE(f.frame->autoSave().Interval(), 3);
+    QCOMPARE(f.frame->autoSave().Counter(), 0);
+    QVERIFY(!f.frame->OnMinuteTick());
+    QVERIFY(!f.frame->OnMinuteTick());
+    QVERIFY(f.frame->OnMinuteTick());
+    QTRY_VERIFY(!f.frame->cardFile().modified.IsSet());
+
+    // Letters only: interval 0, never saved.
+    OnModal<AutoSaveDialog>(f.frame.get(), [](AutoSaveDialog& dialog) {
+      dialog.intervalField()->clear();
+      QTest::keyClicks(dialog.intervalField(), "zehn");
+      dialog.accept();
+    });
+    f.frame->RunCommand(1457);
+    QCOMPARE(f.frame->autoSave().Interval(), 0);
+    f.frame->cardFile().modified.Set();
+    for (int i = 0; i < 50; ++i) QVERIFY(!f.frame->OnMinuteTick());
+
+    // Unchecked: disabled with interval 0.
+    OnModal<AutoSaveDialog>(f.frame.get(), [](AutoSaveDialog& dialog) {
+      dialog.enabledBox()->setChecked(false);
+      dialog.accept();
+    });
+    f.frame->RunCommand(1457);
+    QVERIFY(!f.frame->autoSave().Enabled());
+    QCOMPARE(f.frame->autoSave().Interval(), 0);
+  }
+};
+
+QTEST_MAIN(TestAutoSave)
+#include "test_auto_save.moc"

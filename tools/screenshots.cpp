@@ -1,0 +1,167 @@
+// Writes pictures of the desktop program for a look at its layout:
+//   QT_QPA_PLATFORM=offscreen vorlinde-screenshots [OUTPUT_DIR]
+// The frame is shown at 1280x800 and 1920x1080 with the start screen and with a card file open;
+// the dialogs are drawn alone and centred over the frame.
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "common/cp1252.hpp"
+#include "common/program_home.hpp"
+#include "common/scripted_prompter.hpp"
+#include "dates/ui/calendar_dialog.hpp"
+#include "dates/ui/moret_dialog.hpp"
+#include "shell/about_dialog.hpp"
+#include "shell/card_file_for_qt.hpp"
+#include "shell/frame_window.hpp"
+#include "shell/help_window.hpp"
+#include "shell/progress_panel.hpp"
+#include "shell/shared_look.hpp"
+#include "shell/status_line.hpp"
+#include "storage/ui/auto_save_dialog.hpp"
+#include "storage/ui/list_choice_dialog.hpp"
+#include "storage/ui/new_card_file_dialog.hpp"
+#include "storage/ui/notes_dialog.hpp"
+#include "storage/ui/open_card_file_dialog.hpp"
+
+namespace {
+
+QDir outDir;
+
+void Save(const QPixmap& pixmap, const QString& name) {
+  const QString path = outDir.filePath(name + ".png");
+  if (!pixmap.save(path)) std::fprintf(stderr, "Kann %s nicht schreiben\n", qPrintable(path));
+  std::printf("%s\n", qPrintable(path));
+}
+
+QPixmap Grab(QWidget& widget) {
+  widget.show();
+  QApplication::processEvents();
+  return widget.grab();
+}
+
+// The frame's picture with a dialog drawn where it would appear.
+QPixmap OverFrame(const QPixmap& frame, QWidget& dialog, bool natural = true) {
+  if (natural) dialog.adjustSize();
+  QPixmap dialogPicture = Grab(dialog);
+  QPixmap result = frame;
+  QPainter painter(&result);
+  const QPoint at((frame.width() - dialogPicture.width()) / 2, (frame.height() - dialogPicture.height()) / 3);
+  painter.fillRect(QRect(at + QPoint(4, 4), dialogPicture.size()), QColor(0, 0, 0, 60));
+  painter.drawPixmap(at, dialogPicture);
+  painter.setPen(QColor(80, 80, 80));
+  painter.drawRect(QRect(at, dialogPicture.size()).adjusted(0, 0, -1, -1));
+  return result;
+}
+
+int CreateSampleCardFile(const vl::StoreContext& ctx, vl::Prompter& prompter) {
+  vl::CardFile card(prompter);
+  card.number = vl::ChooseNewCardFileNumber(ctx);
+  card.header.SetTitle(vl::Utf8ToCp1252("Familie Brückner aus Görlitz"));
+  card.header.SetOwnerName(vl::Utf8ToCp1252("Brückner"));
+  card.header.SetOwnerFirstName("Johanna");
+  card.header.SetAddress(vl::Utf8ToCp1252("Lindenstraße 12"));
+  card.header.SetTown(vl::Utf8ToCp1252("02826 Görlitz"));
+  vl::CreateCardFile(ctx, card);
+  for (const char* place : {"Görlitz", "Bautzen", "Zittau", "Löbau", "Kamenz", "Herrnhut"}) {
+    card.places.Add(vl::Utf8ToCp1252(place));
+  }
+  card.notes = vl::Utf8ToCp1252("Kirchenbuch Zittau 1780-1800 noch durchsehen.\r\nTaufpaten der Kinder prüfen.");
+  vl::SaveCardFile(ctx, card);
+  return card.number;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  outDir = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+  outDir.mkpath(".");
+
+  QTemporaryDir temp;
+  vl::ProgramHome home(temp.path().toStdString());
+  home.EnsureDirectories();
+  vl::ScriptedPrompter prompter(true);
+  vl::FixedClock clock(vl::TimeStamp{6, 12, 124, 14, 30});
+  vl::SharedLook look;
+  const vl::StoreContext ctx{home.DataDir(), prompter, clock, nullptr};
+  CreateSampleCardFile(ctx, prompter);
+  {
+    vl::CardFile second(prompter);
+    second.number = vl::ChooseNewCardFileNumber(ctx);
+    second.header.SetTitle(vl::Utf8ToCp1252("Ahnen der Familie Schönfeld"));
+    second.header.SetOwnerName(vl::Utf8ToCp1252("Schönfeld"));
+    second.header.SetOwnerFirstName("Paul");
+    vl::CreateCardFile(ctx, second);
+  }
+
+  for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+    const QString suffix = QString("_%1x%2").arg(size.width()).arg(size.height());
+    vl::FrameWindow frame(home, prompter, clock, look, vl::FrameOptions{false});
+    frame.resize(size);
+    frame.statusLine()->OnClockTick();
+    frame.statusLine()->ShowMessage(27);
+    const QPixmap start = Grab(frame);
+    Save(start, "start" + suffix);
+
+    vl::NewCardFileDialog created(prompter, home.PhotoDir(), &frame);
+    created.titleField()->setText("Familie Brückner aus Görlitz");
+    created.nameField()->setText("Brückner");
+    created.firstNameField()->setText("Johanna");
+    created.addressField()->setText("Lindenstraße 12");
+    created.townField()->setText("02826 Görlitz");
+    Save(OverFrame(start, created), "new_card_file" + suffix);
+    created.hide();
+
+    vl::OpenCardFileDialog opened(ctx, home.PhotoDir(), &frame);
+    Save(OverFrame(start, opened), "open_card_file" + suffix);
+    opened.hide();
+
+    frame.OpenCardFileNumber(1);
+    frame.statusLine()->ShowMessage(3);
+    const QPixmap work = Grab(frame);
+    Save(work, "card_file" + suffix);
+
+    vl::ProgressPanel* progress = frame.progressPanel();
+    progress->Open();
+    progress->SetLine(0, "Speichern der Kartei");
+    progress->SetLine(1, "Speichern der Karteikarten");
+    progress->SetLine(2, "Orte.");
+    progress->SetPercent(42);
+    Save(Grab(frame), "progress" + suffix);
+    progress->Close();
+
+    vl::AutoSaveDialog autoSave(true, 10, &frame);
+    Save(OverFrame(work, autoSave), "auto_save" + suffix);
+    autoSave.hide();
+    vl::NotesDialog notes(frame.cardFile().notes, &frame);
+    Save(OverFrame(work, notes), "notes" + suffix);
+    notes.hide();
+    vl::ListChoiceDialog places(frame.cardFile().places, vl::NameListKind::Places, prompter, &frame);
+    places.list()->setCurrentRow(1);
+    Save(OverFrame(work, places), "list_choice" + suffix);
+    places.hide();
+    vl::AboutDialog about(look, &frame);
+    Save(OverFrame(work, about), "about" + suffix);
+    about.hide();
+    vl::CalendarDialog calendar(&frame, "15.11.1799");
+    Save(OverFrame(work, calendar), "calendar" + suffix);
+    calendar.hide();
+    vl::MoretDialog moret(&frame);
+    Save(OverFrame(work, moret), "moret" + suffix);
+    moret.hide();
+    vl::HelpWindow help;
+    help.ShowTopic("gregorianischer_kalender");
+    Save(OverFrame(work, help, false), "help" + suffix);
+    help.hide();
+    frame.cardFile().modified.Clear();
+  }
+  return 0;
+}

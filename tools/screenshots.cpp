@@ -4,6 +4,8 @@
 // the dialogs are drawn alone and centred over the frame.
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +23,7 @@
 #include "shell/card_file_for_qt.hpp"
 #include "shell/frame_window.hpp"
 #include "shell/help_window.hpp"
+#include "shell/icons.hpp"
 #include "shell/progress_panel.hpp"
 #include "shell/shared_look.hpp"
 #include "shell/status_line.hpp"
@@ -77,6 +80,27 @@ int CreateSampleCardFile(const vl::StoreContext& ctx, vl::Prompter& prompter) {
   return card.number;
 }
 
+// Every drawing of the program at button size and enlarged, with its name.
+QPixmap IconSheet() {
+  QDirIterator icons(":/icons", {"*.svg"});
+  QStringList names;
+  while (icons.hasNext()) names << QFileInfo(icons.next()).completeBaseName();
+  names.sort();
+  names.removeAll("BMP_Cover");
+  const int columns = 6;
+  const QSize cell(200, 110);
+  QPixmap sheet(cell.width() * columns, cell.height() * ((names.size() + columns - 1) / columns));
+  sheet.fill(QColor(192, 192, 192));
+  QPainter painter(&sheet);
+  for (int i = 0; i < names.size(); ++i) {
+    const QPoint at((i % columns) * cell.width(), (i / columns) * cell.height());
+    painter.drawPixmap(at + QPoint(10, 10), vl::ProgramPixmap(names[i], QSize(32, 32)));
+    painter.drawPixmap(at + QPoint(60, 10), vl::ProgramPixmap(names[i], QSize(72, 72)));
+    painter.drawText(QRect(at + QPoint(0, 86), QSize(cell.width(), 20)), Qt::AlignCenter, names[i]);
+  }
+  return sheet;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,6 +125,9 @@ int main(int argc, char** argv) {
     second.header.SetOwnerFirstName("Paul");
     vl::CreateCardFile(ctx, second);
   }
+
+  vl::InitShellResources();
+  Save(IconSheet(), "icons");
 
   for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
     const QString suffix = QString("_%1x%2").arg(size.width()).arg(size.height());

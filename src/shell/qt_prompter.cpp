@@ -23,7 +23,12 @@ QMessageBox::StandardButton Run(QWidget* owner, QMessageBox::Icon icon, int titl
   for (const ButtonSpec& spec : buttons) box.addButton(spec.button)->setText(spec.text);
   box.setDefaultButton(buttons.begin()->button);
   box.setEscapeButton(escape);
-  return static_cast<QMessageBox::StandardButton>(box.exec());
+  // A question during a long operation must not wear the wait cursor.
+  const bool busy = QApplication::overrideCursor() != nullptr;
+  if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int answer = box.exec();
+  if (busy) QApplication::restoreOverrideCursor();
+  return static_cast<QMessageBox::StandardButton>(answer);
 }
 
 }  // namespace

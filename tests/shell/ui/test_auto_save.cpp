@@ -47,6 +47,30 @@ class TestAutoSave : public QObject {
     QVERIFY(f.prompter.Empty());
   }
 
+  // A failed automatic save keeps the changes marked and tries again after the next interval.
+  void failedAutomaticSaveKeepsTheChanges() {
+    FrameFixture f;
+    f.MakeCardFile("Ausfall", "Stein");
+    QVERIFY(f.frame->OpenCardFileNumber(1));
+    f.frame->autoSave().Configure(true, 2);
+    f.frame->cardFile().persons.Create("Stein Olga", 5);
+    std::filesystem::rename(f.home.DataDir(), f.home.Root() / "WEG");
+    QVERIFY(!f.frame->OnMinuteTick());
+    QVERIFY(f.frame->OnMinuteTick());
+    QTRY_VERIFY(f.frame->statusLine()->text().isEmpty());
+    QVERIFY(f.frame->IsCardFileOpen());
+    QVERIFY(f.frame->cardFile().modified.IsSet());
+    QCOMPARE(f.frame->cardFile().persons.Count(), size_t{1});
+    QVERIFY(!f.prompter.shown.empty());
+    QCOMPARE(f.prompter.shown.front().id, 8004);
+
+    std::filesystem::rename(f.home.Root() / "WEG", f.home.DataDir());
+    QVERIFY(!f.frame->OnMinuteTick());
+    QVERIFY(f.frame->OnMinuteTick());
+    QTRY_VERIFY(!f.frame->cardFile().modified.IsSet());
+    QCOMPARE(vltest::U16At(vltest::ReadBytes(f.DataFile("DOSSIER.001")), 432), uint16_t{1});
+  }
+
   void noCountingWithoutAnOpenCardFile() {
     FrameFixture f;
     f.frame->cardFile().modified.Set();

@@ -21,6 +21,7 @@
 #include "dates/ui/moret_dialog.hpp"
 #include "shell/about_dialog.hpp"
 #include "shell/card_file_for_qt.hpp"
+#include "shell/child_window_wiring.hpp"
 #include "shell/frame_window.hpp"
 #include "shell/help_window.hpp"
 #include "shell/icons.hpp"
@@ -132,6 +133,7 @@ int main(int argc, char** argv) {
   for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
     const QString suffix = QString("_%1x%2").arg(size.width()).arg(size.height());
     vl::FrameWindow frame(home, prompter, clock, look, vl::FrameOptions{false});
+    vl::AttachChildWindowTable(frame, prompter, clock);
     frame.resize(size);
     frame.statusLine()->OnClockTick();
     frame.statusLine()->ShowMessage(27);

@@ -11,7 +11,7 @@ namespace vl {
 PhotoFrame::PhotoFrame(std::filesystem::path photoDir, QWidget* parent)
     : QFrame(parent), photoDir_(std::move(photoDir)) {
   setObjectName("photoFrame");
-  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   setMinimumSize(120, 140);
   setAutoFillBackground(true);
   QPalette pal = palette();

@@ -38,7 +38,7 @@ nlohmann::json PersonJson(const PersonCard& c) {
   nlohmann::json titles = nlohmann::json::array();
   for (const std::string& title : TitlesOf(c)) titles.push_back(Cp1252ToUtf8(title));
   nlohmann::json slots = nlohmann::json::array();
-  for (uint16_t slot : c.slots) slots.push_back(slot);
+  for (uint16_t slot : c.certificateSlots) slots.push_back(slot);
   nlohmann::json children = nlohmann::json::array();
   for (const ChildLink& link : c.children) {
     children.push_back({{"person", link.child ? link.child->number : 0}, {"union", link.unionIndex}});

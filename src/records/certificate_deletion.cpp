@@ -70,7 +70,7 @@ void EraseCertifiedUnion(PersonCard& person, const PersonCard& spouse, int kind,
 // The person keeps a slot reference of this kind only when it names another certificate
 // (for marriages: the one saved last may be a later marriage's).
 bool DropSlotReference(CardFile& card, PersonCard* person, int kind, int slot) {
-  if (person == nullptr || person->slots[static_cast<size_t>(kind)] != slot) return false;
+  if (person == nullptr || person->certificateSlots[static_cast<size_t>(kind)] != slot) return false;
   card.persons.SetCertificateSlot(*person, kNoSlot, kind);
   return true;
 }
@@ -110,7 +110,7 @@ int DeleteCertificate(CardFile& card, const DeletionContext& ctx, int kind, int 
 
 void DeletePerson(CardFile& card, const DeletionContext& ctx, PersonCard& person) {
   for (int kind : {kBirth, kDeath, kBaptism, kBurial}) {
-    const uint16_t slot = person.slots[static_cast<size_t>(kind)];
+    const uint16_t slot = person.certificateSlots[static_cast<size_t>(kind)];
     if (slot != kNoSlot) DeleteCertificate(card, ctx, kind, slot, CertificatePersons{&person, nullptr});
   }
   // Each marriage deletion takes its union out of the list being walked.

@@ -322,7 +322,7 @@ void ChildWindowTable::DeletePersonCommand() {
   const uint16_t number = person->number;
   std::map<int, std::vector<int>> slots;  // kind -> certificates that go with the person
   for (int kind : {0, 2, 3, 5}) {
-    const uint16_t own = person->slots[static_cast<size_t>(kind)];
+    const uint16_t own = person->certificateSlots[static_cast<size_t>(kind)];
     if (own != kNoSlot) slots[kind].push_back(own);
   }
   for (const UnionEntry& entry : person->unions) {

@@ -15,13 +15,9 @@
 #include "records/certificate_record.hpp"
 #include "shell/child_window_factory.hpp"
 #include "shell/child_window_host.hpp"
-// Qt's "slots" keyword macro would rewrite the person card's field of that name.
-#pragma push_macro("slots")
-#undef slots
 #include "shell/choice_dialog.hpp"
 #include "storage/slot_file.hpp"
 #include "storage/card_file.hpp"
-#pragma pop_macro("slots")
 
 class QMdiArea;
 class QMdiSubWindow;

@@ -6,13 +6,9 @@
 
 #include "common/clock.hpp"
 #include "common/prompter.hpp"
-// Qt's "slots" keyword macro would rewrite the person card's field of that name.
-#pragma push_macro("slots")
-#undef slots
 #include "records/certificate_deletion.hpp"
 #include "records/choice_entries.hpp"
 #include "storage/card_file.hpp"
-#pragma pop_macro("slots")
 
 class QLabel;
 class QListWidget;

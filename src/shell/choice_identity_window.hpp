@@ -3,11 +3,7 @@
 // dialog, shown beside it.
 #include <QWidget>
 
-// Qt's "slots" keyword macro would rewrite the person card's field of that name.
-#pragma push_macro("slots")
-#undef slots
 #include "records/choice_entries.hpp"
-#pragma pop_macro("slots")
 
 class QLabel;
 

@@ -13,7 +13,10 @@
 #include "common/program_home.hpp"
 #include "common/prompter.hpp"
 #include "shell/auto_save.hpp"
-#include "shell/card_file_for_qt.hpp"
+#include "storage/card_file.hpp"
+#include "storage/card_file_header.hpp"
+#include "storage/card_file_lifecycle.hpp"
+#include "storage/card_file_store.hpp"
 #include "storage/ui/new_card_file_dialog.hpp"
 
 class QAction;

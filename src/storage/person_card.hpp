@@ -61,7 +61,7 @@ struct PersonCard {
   PersonCard* father = nullptr;
   PersonCard* mother = nullptr;
   std::vector<AttachedDocument> documents;  // newest first
-  std::array<uint16_t, 6> slots = {kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot};
+  std::array<uint16_t, 6> certificateSlots = {kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot};
   BoxStyle boxStyle{};
   uint8_t visited = 0;
 };

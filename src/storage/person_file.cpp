@@ -36,7 +36,7 @@ void WritePerson(ByteWriter& w, const PersonCard& card) {
   WriteDateTime(w, card.death);
   w.Text(card.deathPlace);
   w.U8(static_cast<uint8_t>(card.sex));
-  for (uint16_t slot : card.slots) w.U16(slot);
+  for (uint16_t slot : card.certificateSlots) w.U16(slot);
   w.Bytes(card.boxStyle.data(), card.boxStyle.size());
   w.U16(card.father ? card.father->number : 0);
   w.U16(card.mother ? card.mother->number : 0);

@@ -79,7 +79,7 @@ std::optional<StoredPerson> PersonRecordReader::ReadRecord() {
   p.card.death = LoadedEventDate(ReadDateTime(r));
   p.card.deathPlace = r.LengthPrefixedText();
   p.card.sex = static_cast<char>(r.U8());
-  for (uint16_t& slot : p.card.slots) slot = r.U16();
+  for (uint16_t& slot : p.card.certificateSlots) slot = r.U16();
   r.Bytes(p.card.boxStyle.data(), p.card.boxStyle.size());
   p.father = r.U16();
   p.mother = r.U16();

@@ -126,7 +126,7 @@ void PersonIndex::SetSex(PersonCard& card, char sex) {
 
 void PersonIndex::SetCertificateSlot(PersonCard& card, uint16_t slot, int kind) {
   if (kind < 0 || kind >= 6) return;
-  card.slots[static_cast<size_t>(kind)] = slot;
+  card.certificateSlots[static_cast<size_t>(kind)] = slot;
   modified_.Set();
 }
 

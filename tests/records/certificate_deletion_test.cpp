@@ -131,7 +131,7 @@ TEST_F(CertificateDeletionTest, BurialDeletionClearsDeathDateAndPlaceAndLowersTh
   EXPECT_EQ(deceased.deathPlace, "");
   EXPECT_EQ(deceased.birth, At(2, 2, 1820, 6, 0));
   EXPECT_EQ(deceased.birthPlace, "Ulm");
-  EXPECT_EQ(deceased.slots[kBurial], kNoSlot);
+  EXPECT_EQ(deceased.certificateSlots[kBurial], kNoSlot);
   EXPECT_EQ(card.header.CertificateCount(kBurial), 0);
   EXPECT_EQ(StoredCount(kBurial), 0);
   EXPECT_EQ(MapByte(kBurial, slot), ' ');
@@ -152,7 +152,7 @@ TEST_F(CertificateDeletionTest, BirthAndBaptismClearTheirOwnEvent) {
   EXPECT_EQ(child.baptism, At(0, 0, 0));
   EXPECT_EQ(child.baptismPlace, "");
   EXPECT_EQ(child.birth, At(1, 1, 1850, 3, 15));
-  EXPECT_EQ(child.slots[kBirth], birth);
+  EXPECT_EQ(child.certificateSlots[kBirth], birth);
 
   EXPECT_EQ(Delete(kBirth, birth), birth);
   EXPECT_EQ(child.birth, At(0, 0, 0));
@@ -190,8 +190,8 @@ TEST_F(CertificateDeletionTest, DeletingAPersonRemovesItsCertificatesAndLowersBo
   EXPECT_EQ(card.header.PersonCount(), 2);
   EXPECT_EQ(card.persons.Find(1), nullptr);
   EXPECT_TRUE(bride.unions.empty());
-  EXPECT_EQ(bride.slots[kCivilMarriage], kNoSlot);
-  EXPECT_EQ(bride.slots[kBirth], brideBirth);
+  EXPECT_EQ(bride.certificateSlots[kCivilMarriage], kNoSlot);
+  EXPECT_EQ(bride.certificateSlots[kBirth], brideBirth);
   EXPECT_EQ(child.father, nullptr);
   EXPECT_EQ(child.mother, &bride);
   ASSERT_EQ(bride.children.size(), 1u);
@@ -228,9 +228,9 @@ TEST_F(CertificateDeletionTest, MarriageDeletionRemovesOnlyItsOwnUnionFromBothLi
   EXPECT_EQ(groom.unions[0].slot, civil);
   EXPECT_EQ(bride.unions[0].spouse, &groom);
   EXPECT_EQ(bride.unions[0].kind, kCivilMarriage);
-  EXPECT_EQ(groom.slots[kChurchWedding], kNoSlot);
-  EXPECT_EQ(bride.slots[kChurchWedding], kNoSlot);
-  EXPECT_EQ(groom.slots[kCivilMarriage], civil);
+  EXPECT_EQ(groom.certificateSlots[kChurchWedding], kNoSlot);
+  EXPECT_EQ(bride.certificateSlots[kChurchWedding], kNoSlot);
+  EXPECT_EQ(groom.certificateSlots[kCivilMarriage], civil);
   EXPECT_EQ(groom.children[0].unionIndex, 1);
   EXPECT_EQ(card.header.CertificateCount(kChurchWedding), 0);
   EXPECT_EQ(card.header.CertificateCount(kCivilMarriage), 1);
@@ -241,7 +241,7 @@ TEST_F(CertificateDeletionTest, MarriageDeletionRemovesOnlyItsOwnUnionFromBothLi
   EXPECT_EQ(groom.children[0].unionIndex, 0);
   EXPECT_EQ(bride.children[0].unionIndex, 0);
   EXPECT_EQ(child.father, &groom);  // the child keeps its parents
-  EXPECT_EQ(groom.slots[kCivilMarriage], kNoSlot);
+  EXPECT_EQ(groom.certificateSlots[kCivilMarriage], kNoSlot);
   EXPECT_TRUE(prompter.Empty());
 }
 
@@ -251,15 +251,15 @@ TEST_F(CertificateDeletionTest, TheReferenceToALaterMarriageSurvives) {
   PersonCard& second = Person("Huber Eva", 'F');
   const int earlier = StoreMarriage(kCivilMarriage, groom, first, At(5, 5, 1870));
   const int later = StoreMarriage(kCivilMarriage, groom, second, At(7, 7, 1880));
-  ASSERT_EQ(groom.slots[kCivilMarriage], later);
+  ASSERT_EQ(groom.certificateSlots[kCivilMarriage], later);
 
   CertificatePersons persons = FindCertificatePersons(card.persons, kCivilMarriage, earlier, groom.number);
   EXPECT_EQ(persons.keyPerson, &first);
   EXPECT_EQ(persons.secondPerson, &groom);
   EXPECT_EQ(DeleteCertificate(card, Context(), kCivilMarriage, earlier, persons), earlier);
 
-  EXPECT_EQ(groom.slots[kCivilMarriage], later);
-  EXPECT_EQ(first.slots[kCivilMarriage], kNoSlot);
+  EXPECT_EQ(groom.certificateSlots[kCivilMarriage], later);
+  EXPECT_EQ(first.certificateSlots[kCivilMarriage], kNoSlot);
   ASSERT_EQ(groom.unions.size(), 1u);
   EXPECT_EQ(groom.unions[0].spouse, &second);
   EXPECT_TRUE(first.unions.empty());
@@ -288,7 +288,7 @@ TEST_F(CertificateDeletionTest, FindingThePersonsOfACertificate) {
 TEST_F(CertificateDeletionTest, ACertificateWithoutItsPersonStillLowersTheCounter) {
   PersonCard& deceased = Person("Weber Johann", 'H');
   const int slot = StoreOwn(kDeath, deceased);
-  deceased.slots[kDeath] = kNoSlot;  // the card no longer names it
+  deceased.certificateSlots[kDeath] = kNoSlot;  // the card no longer names it
   deceased.death = At(1, 1, 1900);
 
   EXPECT_EQ(DeleteCertificate(card, Context(), kDeath, slot, CertificatePersons{}), slot);
@@ -313,7 +313,7 @@ TEST_F(CertificateDeletionTest, AFreeSlotIsRefusedAndNothingChanges) {
   EXPECT_EQ(DeleteCertificate(card, Context(), kDeath, slot + 1, CertificatePersons{&deceased, nullptr}), -1);
   EXPECT_EQ(prompter.Ids(), std::vector<int>{8012});
   EXPECT_EQ(card.header.CertificateCount(kDeath), 1);
-  EXPECT_EQ(deceased.slots[kDeath], slot);
+  EXPECT_EQ(deceased.certificateSlots[kDeath], slot);
   EXPECT_EQ(deceased.deathPlace, "Ulm");
   EXPECT_FALSE(card.modified.IsSet());
   EXPECT_EQ(StoredCount(kDeath), 1);
@@ -327,7 +327,7 @@ TEST_F(CertificateDeletionTest, AMissingSlotFileIsReported) {
   EXPECT_EQ(DeleteCertificate(card, Context(), kBurial, slot, CertificatePersons{&deceased, nullptr}), -1);
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].id, 8004);
-  EXPECT_EQ(deceased.slots[kBurial], slot);
+  EXPECT_EQ(deceased.certificateSlots[kBurial], slot);
   EXPECT_EQ(card.header.CertificateCount(kBurial), 1);
 }
 
@@ -387,7 +387,7 @@ TEST_F(CertificateDeletionTest, CommandLineDeletesOnlyWhenAnsweredYes) {
   {
     auto loaded = reload();
     EXPECT_EQ(loaded->header.CertificateCount(kDeath), 0);
-    EXPECT_EQ(loaded->persons.Find(groom.number)->slots[kDeath], kNoSlot);
+    EXPECT_EQ(loaded->persons.Find(groom.number)->certificateSlots[kDeath], kNoSlot);
     EXPECT_EQ(loaded->persons.Find(groom.number)->death.year, 0);
   }
 
@@ -410,7 +410,7 @@ TEST_F(CertificateDeletionTest, CommandLineDeletesOnlyWhenAnsweredYes) {
     PersonCard* left = loaded->persons.Find(groom.number);
     ASSERT_NE(left, nullptr);
     EXPECT_TRUE(left->unions.empty());
-    EXPECT_EQ(left->slots[kCivilMarriage], kNoSlot);
+    EXPECT_EQ(left->certificateSlots[kCivilMarriage], kNoSlot);
   }
 
   RunResult unknown = RunCli(base + "--yes delete-person 3 77 2>/dev/null");

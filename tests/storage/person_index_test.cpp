@@ -47,7 +47,7 @@ TEST_F(PersonIndexTest, ANewCardStartsWithItsDefaults) {
   EXPECT_EQ(p->sex, ' ');
   EXPECT_EQ(p->rank, 1);
   EXPECT_EQ(p->titles, std::vector<uint8_t>(5, 0));
-  for (uint16_t slot : p->slots) EXPECT_EQ(slot, 0xFFFF);
+  for (uint16_t slot : p->certificateSlots) EXPECT_EQ(slot, 0xFFFF);
   EXPECT_EQ(p->boxStyle, card.header.DefaultBoxStyle(kStyleUnknownSex));
   EXPECT_EQ(p->birth, DateTimeValue{});
 }

@@ -7,7 +7,10 @@
 #include <string>
 
 #include "common/prompter.hpp"
-#include "shell/card_file_for_qt.hpp"
+#include "storage/card_file.hpp"
+#include "storage/card_file_header.hpp"
+#include "storage/card_file_lifecycle.hpp"
+#include "storage/card_file_store.hpp"
 
 class QLineEdit;
 class QPushButton;

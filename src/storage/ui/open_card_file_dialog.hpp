@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "shell/card_file_for_qt.hpp"
+#include "storage/card_file.hpp"
+#include "storage/card_file_header.hpp"
+#include "storage/card_file_lifecycle.hpp"
+#include "storage/card_file_store.hpp"
 
 class QLabel;
 class QListWidget;

@@ -13,7 +13,10 @@
 #include "common/cp1252.hpp"
 #include "common/program_home.hpp"
 #include "common/scripted_prompter.hpp"
-#include "shell/card_file_for_qt.hpp"
+#include "storage/card_file.hpp"
+#include "storage/card_file_header.hpp"
+#include "storage/card_file_lifecycle.hpp"
+#include "storage/card_file_store.hpp"
 #include "shell/frame_window.hpp"
 #include "shell/shared_look.hpp"
 

@@ -654,7 +654,7 @@ class TestChildWindows : public QObject {
     table_->RunCommand(cmd::kDeleteCertificateFirst + kBurial);
     QCOMPARE(title, QString("Begräbnisurkunde löschen"));
     QCOMPARE(prompter_->Ids(), std::vector<int>{8107});
-    QCOMPARE(deceased.slots[kBurial], kNoSlot);
+    QCOMPARE(deceased.certificateSlots[kBurial], kNoSlot);
     QCOMPARE(deceased.death.year, 0);
     QCOMPARE(deceased.deathPlace, std::string());
     QCOMPARE(card_->header.CertificateCount(kBurial), 0);
@@ -691,7 +691,7 @@ class TestChildWindows : public QObject {
     QCOMPARE(File(kDeath).ReadHeader()->Count(), 0);
     QCOMPARE(File(kCivilMarriage).ReadHeader()->Count(), 0);
     QVERIFY(bride.unions.empty());
-    QCOMPARE(bride.slots[kCivilMarriage], kNoSlot);
+    QCOMPARE(bride.certificateSlots[kCivilMarriage], kNoSlot);
     // The window of the deleted person closed; the other one stays.
     QCOMPARE(table_->OpenCount(), 1);
     QCOMPARE(table_->place(1).person, &other);

@@ -25,6 +25,8 @@
 #include "storage/card_file_lifecycle.hpp"
 #include "storage/card_file_store.hpp"
 #include "shell/child_window_wiring.hpp"
+#include "shell/choice_dialog.hpp"
+#include "shell/choice_identity_window.hpp"
 #include "shell/frame_window.hpp"
 #include "shell/help_window.hpp"
 #include "shell/icons.hpp"
@@ -67,6 +69,59 @@ QPixmap OverFrame(const QPixmap& frame, QWidget& dialog, bool natural = true) {
   return result;
 }
 
+vl::PersonCard* SamplePerson(vl::CardFile& card, const char* surname, const char* given, char sex,
+                             vl::DateTimeValue birth, const char* place) {
+  std::string name = vl::Utf8ToCp1252(std::string(surname) + " " + given);
+  vl::PersonCard* p = card.persons.Create(name, static_cast<uint16_t>(vl::Utf8ToCp1252(surname).size()));
+  card.persons.SetSex(*p, sex);
+  card.persons.SetDate(*p, birth, vl::Utf8ToCp1252(place), 0);
+  return p;
+}
+
+// A couple with three children, so the choice dialog has something to show.
+void AddSampleFamily(vl::CardFile& card) {
+  auto date = [](int d, int m, int y) {
+    return vl::DateTimeValue{0, static_cast<int16_t>(d), static_cast<int16_t>(m), static_cast<int16_t>(y), 0, 0};
+  };
+  vl::PersonCard* father = SamplePerson(card, "Brückner", "Gottlieb Ernst", 'H', date(3, 4, 1781), "Zittau");
+  vl::PersonCard* mother = SamplePerson(card, "Förster", "Anna Rosina", 'F', date(12, 9, 1785), "Herrnhut");
+  father->unions.push_back({mother, date(14, 5, 1806), vl::Utf8ToCp1252("Görlitz"), vl::kNoSlot, 1});
+  mother->unions.push_back({father, date(14, 5, 1806), vl::Utf8ToCp1252("Görlitz"), vl::kNoSlot, 1});
+  const struct {
+    const char* given;
+    char sex;
+    int year;
+  } children[] = {{"Johann Gottlieb", 'H', 1807}, {"Christiane", 'F', 1809}, {"Carl August", 'H', 1812}};
+  for (const auto& c : children) {
+    vl::PersonCard* child = SamplePerson(card, "Brückner", c.given, c.sex, date(1, 2, c.year), "Görlitz");
+    child->father = father;
+    child->mother = mother;
+    father->children.push_back({child, 0});
+    mother->children.push_back({child, 0});
+  }
+  SamplePerson(card, "Ähnlich", "Maria", 'F', date(-1, -1, 1790), "Bautzen");
+  card.persons.NormaliseFamilyLinks();
+}
+
+// The choice dialog at its place near the top left with its preview beside it.
+QPixmap BesideEachOther(const QPixmap& frame, QWidget& dialog, QWidget& beside) {
+  dialog.adjustSize();
+  beside.adjustSize();
+  const QPixmap first = Grab(dialog);
+  const QPixmap second = Grab(beside);
+  QPixmap result = frame;
+  QPainter painter(&result);
+  const QPoint at(10, 100);
+  const QPoint next(at.x() + first.width() + 8, at.y());
+  painter.setPen(QColor(80, 80, 80));
+  for (const auto& [picture, where] : {std::pair{first, at}, std::pair{second, next}}) {
+    painter.fillRect(QRect(where + QPoint(4, 4), picture.size()), QColor(0, 0, 0, 60));
+    painter.drawPixmap(where, picture);
+    painter.drawRect(QRect(where, picture.size()).adjusted(0, 0, -1, -1));
+  }
+  return result;
+}
+
 int CreateSampleCardFile(const vl::StoreContext& ctx, vl::Prompter& prompter) {
   vl::CardFile card(prompter);
   card.number = vl::ChooseNewCardFileNumber(ctx);
@@ -79,6 +134,7 @@ int CreateSampleCardFile(const vl::StoreContext& ctx, vl::Prompter& prompter) {
   for (const char* place : {"Görlitz", "Bautzen", "Zittau", "Löbau", "Kamenz", "Herrnhut"}) {
     card.places.Add(vl::Utf8ToCp1252(place));
   }
+  AddSampleFamily(card);
   card.notes = vl::Utf8ToCp1252("Kirchenbuch Zittau 1780-1800 noch durchsehen.\r\nTaufpaten der Kinder prüfen.");
   vl::SaveCardFile(ctx, card);
   return card.number;
@@ -169,6 +225,13 @@ int main(int argc, char** argv) {
     progress->SetPercent(42);
     Save(Grab(frame), "progress" + suffix);
     progress->Close();
+
+    vl::ChoiceDialog choice(vl::ChoiceSources{frame.cardFile(), home.DataDir(), prompter, clock},
+                            vl::kChoiceOpenMode | 9, &frame);
+    choice.list()->setCurrentRow(2);
+    Save(BesideEachOther(work, choice, *choice.identityWindow()), "choice" + suffix);
+    choice.identityWindow()->hide();
+    choice.hide();
 
     vl::AutoSaveDialog autoSave(true, 10, &frame);
     Save(OverFrame(work, autoSave), "auto_save" + suffix);

@@ -125,6 +125,53 @@ int CompareNoCase(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+namespace {
+
+// Base letters of a Windows-1252 byte, upper case: "A" for ä, "SS" for ß; other bytes themselves.
+std::string_view BaseLetters(unsigned char c) {
+  static const auto table = [] {
+    std::array<std::string, 256> bases;
+    for (int i = 0; i < 256; ++i) bases[static_cast<size_t>(i)] = std::string(1, static_cast<char>(FoldCp1252(static_cast<unsigned char>(i))));
+    auto set = [&bases](std::string_view chars, const char* base) {
+      for (char ch : chars) bases[static_cast<unsigned char>(ch)] = base;
+    };
+    set("\xC0\xC1\xC2\xC3\xC4\xC5\xE0\xE1\xE2\xE3\xE4\xE5", "A");
+    set("\xC6\xE6", "AE");
+    set("\xC7\xE7", "C");
+    set("\xC8\xC9\xCA\xCB\xE8\xE9\xEA\xEB", "E");
+    set("\xCC\xCD\xCE\xCF\xEC\xED\xEE\xEF", "I");
+    set("\xD0\xF0", "D");
+    set("\xD1\xF1", "N");
+    set("\xD2\xD3\xD4\xD5\xD6\xD8\xF2\xF3\xF4\xF5\xF6\xF8", "O");
+    set("\xD9\xDA\xDB\xDC\xF9\xFA\xFB\xFC", "U");
+    set("\xDD\xFD\xFF\x9F", "Y");
+    set("\xDE\xFE", "TH");
+    set("\xDF", "SS");
+    set("\x8A\x9A", "S");
+    set("\x8E\x9E", "Z");
+    set("\x8C\x9C", "OE");
+    return bases;
+  }();
+  return table[c];
+}
+
+std::string SortKey(std::string_view text) {
+  std::string key;
+  key.reserve(text.size());
+  for (char ch : text) key += BaseLetters(static_cast<unsigned char>(ch));
+  return key;
+}
+
+}  // namespace
+
+int CompareForSorting(std::string_view a, std::string_view b) {
+  int byBase = SortKey(a).compare(SortKey(b));
+  if (byBase != 0) return byBase;
+  int byCase = CompareNoCase(a, b);
+  if (byCase != 0) return byCase;
+  return a.compare(b);
+}
+
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareNoCase(a, b) == 0;
 }

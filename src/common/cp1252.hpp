@@ -16,4 +16,9 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // <0, 0, >0 like strcmp, on folded bytes.
 int CompareNoCase(std::string_view a, std::string_view b);
 
+// Alphabetical order for lists shown to the user: case ignored and letters with diacritics
+// among their base letters (Ä with A, ß as SS), as German dictionaries sort; ties are
+// broken by CompareNoCase and then by the bytes, so the order is total.
+int CompareForSorting(std::string_view a, std::string_view b);
+
 }  // namespace vl

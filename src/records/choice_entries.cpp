@@ -33,8 +33,13 @@ bool MayBeAPossibleParent(const PersonCard& person) {
   return person.birth.year >= 1 || person.baptism.year >= 1 || person.death.year >= 1;
 }
 
+// Nothing known about an event leaves its line empty rather than showing a bare "~  ()".
 std::string EventLine(const char* mark, const DateTimeValue& date, const std::string& place) {
-  return std::string(mark) + " " + FormatDate(date.Date()) + " (" + place + ")";
+  std::string dateText = FormatDate(date.Date());
+  if (dateText.empty() && place.empty()) return {};
+  std::string line = std::string(mark) + " " + dateText;
+  if (!place.empty()) line += " (" + place + ")";
+  return line;
 }
 
 }  // namespace
@@ -78,7 +83,7 @@ std::vector<ChoiceEntry> PersonChoiceEntries(const PersonIndex& persons, int kin
 
 void SortChoiceEntries(std::vector<ChoiceEntry>& entries) {
   std::stable_sort(entries.begin(), entries.end(),
-                   [](const ChoiceEntry& a, const ChoiceEntry& b) { return CompareNoCase(a.text, b.text) < 0; });
+                   [](const ChoiceEntry& a, const ChoiceEntry& b) { return CompareForSorting(a.text, b.text) < 0; });
 }
 
 IdentityLines IdentityOf(const PersonCard* person) {

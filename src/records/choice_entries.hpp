@@ -43,14 +43,14 @@ std::optional<std::vector<ChoiceEntry>> CertificateChoiceEntries(SlotFile& file)
 // lack a father or a mother and have a birth, baptism or death year of 1 or more.
 std::vector<ChoiceEntry> PersonChoiceEntries(const PersonIndex& persons, int kind);
 
-// Alphabetical without regard to case; equal texts keep their order.
+// Alphabetical as CompareForSorting orders texts (case ignored, umlauts with their base letters).
 void SortChoiceEntries(std::vector<ChoiceEntry>& entries);
 
 // The lines of the short identification ("Kurzidentifikation"), Windows-1252; all empty
 // without a person.
 struct IdentityLines {
   std::string name;
-  std::string birth;    // "* date (place)"
+  std::string birth;    // "* date (place)"; the place part only when known, empty when nothing is
   std::string baptism;  // "~ date (place)"
   std::string death;    // "† date (place)"
   std::string father;

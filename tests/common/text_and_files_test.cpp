@@ -118,3 +118,21 @@ TEST(AtomicWrite, AFailedWriteLeavesTheOldContent) {
 
 }  // namespace
 }  // namespace vl
+
+namespace vl {
+namespace {
+
+TEST(Cp1252, SortingPutsUmlautsWithTheirBaseLettersIgnoringCase) {
+  std::vector<std::string> names = {"Zimmer", "\xC4hnlich", "adler", "Bauer", "\xF6tzi", "Otto", "Stra\xDF" "e",
+                                    "Strasse", "strasse"};
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return CompareForSorting(a, b) < 0;
+  });
+  EXPECT_EQ(names, (std::vector<std::string>{"adler", "\xC4hnlich", "Bauer", "Otto", "\xF6tzi", "Strasse", "strasse",
+                                             "Stra\xDF" "e", "Zimmer"}));
+  EXPECT_EQ(CompareForSorting("abc", "abc"), 0);
+  EXPECT_NE(CompareForSorting("ABC", "abc"), 0) << "a total order: equal only for equal texts";
+}
+
+}  // namespace
+}  // namespace vl

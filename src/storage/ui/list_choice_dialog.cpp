@@ -35,7 +35,7 @@ ListChoiceDialog::ListChoiceDialog(NameList& list, NameListKind kind, Prompter& 
 
   std::vector<std::string> texts = names_.Entries();
   std::stable_sort(texts.begin(), texts.end(),
-                   [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+                   [](const std::string& a, const std::string& b) { return CompareForSorting(a, b) < 0; });
   for (const std::string& text : texts) {
     auto* item = new QListWidgetItem(FromCp1252(text), list_);
     item->setData(kTextRole, QByteArray::fromStdString(text));

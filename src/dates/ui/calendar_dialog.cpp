@@ -45,6 +45,7 @@ CalendarDialog::CalendarDialog(QWidget* parent, const QString& initialText)
   setModal(true);
 
   gregorian_->setMaxLength(kCalendarFieldLength);
+  gregorian_->setCalendarEnabled(false);  // a calendar inside the calendar would lead nowhere
   FillDays(30);
   for (int month = 1; month <= kRepublicanMonths; ++month) months_->addItem(FromCp1252(RepublicanMonthName(month)));
   for (int year = 1; year <= kRepublicanYears; ++year) years_->addItem(FromCp1252(RepublicanYearName(year)));

@@ -14,6 +14,8 @@ class DateLineEdit : public QLineEdit {
 
   // Replaces the modal run of the calendar dialog (tests drive the dialog through it).
   void setCalendarRunner(CalendarRunner runner) { behaviour_->setCalendarRunner(std::move(runner)); }
+  // Whether a right click opens the calendar (not inside the calendar dialog itself).
+  void setCalendarEnabled(bool enabled) { behaviour_->setCalendarEnabled(enabled); }
   // Opens the calendar dialog as a right click does; true when it was confirmed.
   bool openCalendar(const CalendarRunner& runner = {});
 

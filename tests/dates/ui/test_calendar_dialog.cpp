@@ -158,6 +158,20 @@ class TestCalendarDialog : public QObject {
     QCOMPARE(rejected.result(), static_cast<int>(QDialog::Rejected));
   }
 
+  void rightClickInsideTheDialogOpensNoSecondCalendar() {
+    CalendarDialog dialog(nullptr, "01.01.1800");
+    int opened = 0;
+    dialog.gregorianField()->setCalendarRunner([&opened](CalendarDialog&) {
+      ++opened;
+      return 0;
+    });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::mouseClick(dialog.gregorianField(), Qt::RightButton);
+    QCOMPARE(opened, 0);
+    QCOMPARE(dialog.gregorianText(), QString("01.01.1800"));
+  }
+
   void placement() {
     QCOMPARE(vl::ModalDialogPosition(QRect(0, 0, 1000, 800), QSize(400, 200)), QPoint(300, 200));
     QCOMPARE(vl::ModalDialogPosition(QRect(100, 50, 1000, 800), QSize(401, 201)), QPoint(399, 249));

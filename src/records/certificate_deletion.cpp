@@ -46,25 +46,10 @@ void ClearEventOfKind(PersonCard& person, int kind) {
 }
 
 // Removes from person's list the union with spouse that the certificate (kind, slot) backs.
-// Child links count only civil-marriage unions, so they shift only when a civil one goes.
 void EraseCertifiedUnion(PersonCard& person, const PersonCard& spouse, int kind, int slot) {
-  auto& unions = person.unions;
-  uint16_t civilPosition = 0;
-  for (auto it = unions.begin(); it != unions.end(); ++it) {
-    if (it->kind == kCivilMarriage) ++civilPosition;
-    if (it->spouse != &spouse || it->kind != kind || it->slot != slot) continue;
-    const bool civil = it->kind == kCivilMarriage;
-    unions.erase(it);
-    if (!civil) return;
-    for (ChildLink& link : person.children) {
-      if (link.unionIndex == civilPosition) {
-        link.unionIndex = 0;
-      } else if (link.unionIndex > civilPosition) {
-        --link.unionIndex;
-      }
-    }
-    return;
-  }
+  EraseUnion(person, [&](const UnionEntry& entry) {
+    return entry.spouse == &spouse && entry.kind == kind && entry.slot == slot;
+  });
 }
 
 // The person keeps a slot reference of this kind only when it names another certificate

@@ -71,23 +71,6 @@ void RenumberChildren(PersonCard& owner, const PersonCard& groom, const PersonCa
 }
 
 // Removes the first union with `spouse`; its 1-based position, 0 when there was none.
-uint16_t EraseUnion(PersonCard& person, const PersonCard& spouse) {
-  uint16_t position = UnionPosition(person, &spouse);
-  if (position > 0) person.unions.erase(person.unions.begin() + (position - 1));
-  return position;
-}
-
-void CloseUnionGap(PersonCard& person, uint16_t position) {
-  if (position == 0) return;
-  for (ChildLink& link : person.children) {
-    if (link.unionIndex == position) {
-      link.unionIndex = 0;
-    } else if (link.unionIndex > position) {
-      --link.unionIndex;
-    }
-  }
-}
-
 }  // namespace
 
 void LinkChildToParents(PersonCard& child, PersonCard* father, PersonCard* mother, ChildLinkMode mode,
@@ -138,11 +121,9 @@ int RemoveUnion(PersonCard& a, PersonCard& b, ModifiedFlag& modified, Prompter& 
     prompter.ShowInformation(Msg(8179));
     return -1;
   }
-  uint16_t positionA = EraseUnion(a, b);
-  uint16_t positionB = EraseUnion(b, a);
-  if (positionA == 0 && positionB == 0) return -1;
-  CloseUnionGap(a, positionA);
-  CloseUnionGap(b, positionB);
+  const bool fromA = EraseUnion(a, [&b](const UnionEntry& entry) { return entry.spouse == &b; });
+  const bool fromB = EraseUnion(b, [&a](const UnionEntry& entry) { return entry.spouse == &a; });
+  if (!fromA && !fromB) return -1;
   modified.Set();
   return 1;
 }

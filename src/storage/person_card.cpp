@@ -4,6 +4,26 @@
 
 namespace vl {
 
+bool EraseUnion(PersonCard& person, const std::function<bool(const UnionEntry&)>& matches) {
+  uint16_t civilPosition = 0;
+  for (auto it = person.unions.begin(); it != person.unions.end(); ++it) {
+    const bool civil = it->kind == 1;
+    if (civil) ++civilPosition;
+    if (!matches(*it)) continue;
+    person.unions.erase(it);
+    if (!civil) return true;
+    for (ChildLink& link : person.children) {
+      if (link.unionIndex == civilPosition) {
+        link.unionIndex = 0;
+      } else if (link.unionIndex > civilPosition) {
+        --link.unionIndex;
+      }
+    }
+    return true;
+  }
+  return false;
+}
+
 std::array<std::string, kTitleCount> TitlesOf(const PersonCard& card) {
   std::array<std::string, kTitleCount> titles;
   size_t pos = 0;

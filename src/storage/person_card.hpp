@@ -2,6 +2,7 @@
 // The in-memory person card with its family links.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,11 @@ struct PersonCard {
   BoxStyle boxStyle{};
   uint8_t visited = 0;
 };
+
+// Removes the first of the person's unions that `matches` accepts. The union indexes of the
+// person's child links count civil marriages only, so they are renumbered only when a civil
+// marriage goes: links to it become 0, links to later ones move down. false when none matched.
+bool EraseUnion(PersonCard& person, const std::function<bool(const UnionEntry&)>& matches);
 
 // The five titles of a card, split from their length-prefixed groups.
 std::array<std::string, kTitleCount> TitlesOf(const PersonCard& card);

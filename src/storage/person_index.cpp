@@ -160,18 +160,7 @@ void UnlinkPerson(PersonCard& card) {
   for (const UnionEntry& entry : card.unions) {
     PersonCard* spouse = entry.spouse;
     if (spouse == nullptr || spouse == &card) continue;
-    auto& theirs = spouse->unions;
-    auto it = std::find_if(theirs.begin(), theirs.end(), [&card](const UnionEntry& u) { return u.spouse == &card; });
-    if (it == theirs.end()) continue;
-    auto position = static_cast<uint16_t>(it - theirs.begin() + 1);
-    theirs.erase(it);
-    for (ChildLink& link : spouse->children) {
-      if (link.unionIndex == position) {
-        link.unionIndex = 0;
-      } else if (link.unionIndex > position) {
-        --link.unionIndex;
-      }
-    }
+    EraseUnion(*spouse, [&card](const UnionEntry& theirs) { return theirs.spouse == &card; });
   }
   card.unions.clear();
 }

@@ -261,6 +261,17 @@ TEST_F(FamilyLinksTest, RemoveUnionRenumbersChildLinks) {
   EXPECT_TRUE(prompter.Empty());
 }
 
+TEST_F(FamilyLinksTest, RemovingAChurchWeddingKeepsTheChildLinksOfTheCivilMarriage) {
+  AddUnionOn(groom, &bride, Year(1869), 4);
+  AddUnionOn(groom, &bride, Year(1870));
+  PersonCard& child = Person("Weber Kind");
+  groom.children.push_back(ChildLink{&child, 1});  // the first civil marriage
+  EXPECT_EQ(RemoveUnion(groom, bride, modified, prompter), 1);
+  ASSERT_EQ(groom.unions.size(), 1u);
+  EXPECT_EQ(groom.unions[0].kind, 1);
+  EXPECT_EQ(UnionIndexes(groom), (std::vector<uint16_t>{1}));
+}
+
 TEST_F(FamilyLinksTest, RemoveUnionOnOneSideOnlyAndNothingToRemove) {
   AddUnionOn(bride, &groom, Year(1870));
   EXPECT_EQ(RemoveUnion(groom, bride, modified, prompter), 1);

@@ -25,17 +25,6 @@ struct DeleteOptions {
   std::string person;
 };
 
-// "0".."5" or the English name of the kind, in any case.
-std::optional<int> ParseKind(const std::string& text) {
-  static constexpr std::array<const char*, kKindCount> kNames = {"birth",   "marriage", "death",
-                                                                 "baptism", "wedding",  "burial"};
-  if (text.size() == 1 && text[0] >= '0' && text[0] <= '5') return text[0] - '0';
-  for (int kind = 0; kind < kKindCount; ++kind) {
-    if (EqualsNoCase(text, kNames[static_cast<size_t>(kind)])) return kind;
-  }
-  return std::nullopt;
-}
-
 std::optional<int> ParseNumber(const std::string& text, int max) {
   auto value = ParseCardFileNumber(text);
   if (!value || *value < 0 || *value > max) return std::nullopt;
@@ -48,7 +37,7 @@ void Save(CliContext& ctx, const ProgramHome& home, const Clock& clock, CardFile
 }
 
 void RunDeleteCertificate(CliContext& ctx, const DeleteOptions& options) {
-  auto kind = ParseKind(options.kind);
+  auto kind = ParseCertificateKind(options.kind);
   auto slot = ParseNumber(options.slot, kMaxSlots - 1);
   if (!kind || !slot) {
     std::cerr << "Aufruf: delete-certificate NNN KIND SLOT (KIND 0..5, birth, marriage, death, baptism, wedding, "

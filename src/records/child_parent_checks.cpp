@@ -5,19 +5,11 @@
 #include "common/cp1252.hpp"
 #include "records/date_warning_table.hpp"
 #include "records/life_bounds.hpp"
+#include "records/person_relations.hpp"
 #include "records/plausibility_checks.hpp"
 
 namespace vl {
 namespace {
-
-std::string NameOf(const PersonCard& card) { return Cp1252ToUtf8(card.fullName); }
-
-bool IsChildOf(const PersonCard& candidate, const PersonCard& parent) {
-  for (const ChildLink& link : parent.children) {
-    if (link.child == &candidate) return true;
-  }
-  return false;
-}
 
 bool IsSpouseOf(const PersonCard& candidate, const PersonCard& person) {
   for (const UnionEntry& entry : person.unions) {

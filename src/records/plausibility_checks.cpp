@@ -5,18 +5,10 @@
 
 #include "common/cp1252.hpp"
 #include "records/life_bounds.hpp"
+#include "records/person_relations.hpp"
 
 namespace vl {
 namespace {
-
-std::string NameOf(const PersonCard& card) { return Cp1252ToUtf8(card.fullName); }
-
-bool IsChildOf(const PersonCard& candidate, const PersonCard& parent) {
-  for (const ChildLink& link : parent.children) {
-    if (link.child == &candidate) return true;
-  }
-  return false;
-}
 
 // Leading blanks, an optional sign and the digits that follow, as atoi reads them; a value too
 // large for an int sticks at its border instead of being undefined.

@@ -15,6 +15,7 @@
 #include "storage/card_file_lifecycle.hpp"
 #include "storage/card_file_names.hpp"
 #include "storage/slot_file.hpp"
+#include "support/cli_runner.hpp"
 #include "support/test_support.hpp"
 
 namespace vl::test {
@@ -333,29 +334,6 @@ TEST_F(CertificateDeletionTest, AMissingSlotFileIsReported) {
 
 // ---- vorlinde-cli delete-certificate and delete-person ------------------------------------
 
-std::filesystem::path CliProgram() {
-  std::error_code ec;
-  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return {};
-  return self.parent_path().parent_path() / "cli" / "vorlinde-cli";
-}
-
-struct RunResult {
-  int status = -1;
-  std::string out;
-};
-
-RunResult RunCli(const std::string& command) {
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 4096> buffer{};
-  size_t n = 0;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
-  int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
 
 TEST_F(CertificateDeletionTest, CommandLineDeletesOnlyWhenAnsweredYes) {
   auto program = CliProgram();
@@ -375,13 +353,13 @@ TEST_F(CertificateDeletionTest, CommandLineDeletesOnlyWhenAnsweredYes) {
   };
 
   // Without --yes the question is answered no: nothing is deleted.
-  RunResult declined = RunCli(base + "delete-certificate 003 2 " + std::to_string(death) + " 2>&1");
+  RunResult declined = RunCommand(base + "delete-certificate 003 2 " + std::to_string(death) + " 2>&1");
   EXPECT_EQ(declined.status, 0) << declined.out;
   EXPECT_NE(declined.out.find("Möchten Sie wirklich löschen?"), std::string::npos) << declined.out;
   EXPECT_EQ(StoredCount(kDeath), 1);
   EXPECT_EQ(reload()->header.CertificateCount(kDeath), 1);
 
-  RunResult deleted = RunCli(base + "--yes delete-certificate 3 death " + std::to_string(death) + " 2>/dev/null");
+  RunResult deleted = RunCommand(base + "--yes delete-certificate 3 death " + std::to_string(death) + " 2>/dev/null");
   EXPECT_EQ(deleted.status, 0) << deleted.out;
   EXPECT_EQ(StoredCount(kDeath), 0);
   {
@@ -391,15 +369,15 @@ TEST_F(CertificateDeletionTest, CommandLineDeletesOnlyWhenAnsweredYes) {
     EXPECT_EQ(loaded->persons.Find(groom.number)->death.year, 0);
   }
 
-  RunResult notStored = RunCli(base + "--yes delete-certificate 3 2 " + std::to_string(death) + " 2>/dev/null");
+  RunResult notStored = RunCommand(base + "--yes delete-certificate 3 2 " + std::to_string(death) + " 2>/dev/null");
   EXPECT_EQ(notStored.status, 1);
 
-  RunResult keptPerson = RunCli(base + "--no delete-person 3 " + std::to_string(bride.number) + " 2>&1");
+  RunResult keptPerson = RunCommand(base + "--no delete-person 3 " + std::to_string(bride.number) + " 2>&1");
   EXPECT_EQ(keptPerson.status, 0);
   EXPECT_NE(keptPerson.out.find("werden mitgelöscht!"), std::string::npos) << keptPerson.out;
   EXPECT_EQ(reload()->persons.Count(), 2u);
 
-  RunResult person = RunCli(base + "--yes delete-person 3 " + std::to_string(bride.number) + " 2>/dev/null");
+  RunResult person = RunCommand(base + "--yes delete-person 3 " + std::to_string(bride.number) + " 2>/dev/null");
   EXPECT_EQ(person.status, 0);
   EXPECT_EQ(MapByte(kCivilMarriage, marriage), ' ');
   {
@@ -413,9 +391,9 @@ TEST_F(CertificateDeletionTest, CommandLineDeletesOnlyWhenAnsweredYes) {
     EXPECT_EQ(left->certificateSlots[kCivilMarriage], kNoSlot);
   }
 
-  RunResult unknown = RunCli(base + "--yes delete-person 3 77 2>/dev/null");
+  RunResult unknown = RunCommand(base + "--yes delete-person 3 77 2>/dev/null");
   EXPECT_EQ(unknown.status, 1);
-  RunResult badKind = RunCli(base + "--yes delete-certificate 3 7 0 2>/dev/null");
+  RunResult badKind = RunCommand(base + "--yes delete-certificate 3 7 0 2>/dev/null");
   EXPECT_EQ(badKind.status, 2);
 }
 

@@ -12,34 +12,12 @@
 #include "common/clock.hpp"
 #include "common/scripted_prompter.hpp"
 #include "storage/card_file_lifecycle.hpp"
+#include "support/cli_runner.hpp"
 #include "support/test_support.hpp"
 
 namespace vl::test {
 namespace {
 
-std::filesystem::path CliProgram() {
-  std::error_code ec;
-  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return {};
-  return self.parent_path().parent_path() / "cli" / "vorlinde-cli";
-}
-
-struct RunResult {
-  int status = -1;
-  std::string out;
-};
-
-RunResult RunProgram(const std::string& command) {
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  std::array<char, 4096> buffer{};
-  size_t n = 0;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
-  int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
 
 DateTimeValue Year(int year) { return DateTimeValue{0, -1, -1, static_cast<int16_t>(year), -1, -1}; }
 
@@ -69,17 +47,17 @@ TEST(VerifyCommand, ReportsFindingsOfAStoredCardFile) {
   }
   std::string base = "'" + program.string() + "' --home '" + home.Path().string() + "' verify ";
 
-  RunResult text = RunProgram(base + "004 2>/dev/null");
+  RunResult text = RunCommand(base + "004 2>/dev/null");
   EXPECT_EQ(text.status, 0);
   EXPECT_EQ(text.out, "2\t8152\tWeber Anna kann nicht vor seinem/ihrem Vater Weber Johann geboren sein!\n");
 
-  RunResult json = RunProgram(base + "4 --json 2>/dev/null");
+  RunResult json = RunCommand(base + "4 --json 2>/dev/null");
   EXPECT_EQ(json.status, 0);
   EXPECT_NE(json.out.find("\"person\": 2"), std::string::npos) << json.out;
   EXPECT_NE(json.out.find("\"message\": 8152"), std::string::npos) << json.out;
   EXPECT_NE(json.out.find("Weber Johann \\ngeboren sein!"), std::string::npos) << json.out;
 
-  RunResult missing = RunProgram(base + "5 2>/dev/null");
+  RunResult missing = RunCommand(base + "5 2>/dev/null");
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "");
 }

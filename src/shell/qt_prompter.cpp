@@ -12,15 +12,15 @@ QString Title(int id) {
   return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
-struct ButtonSpec {
+struct ButtonLabel {
   QMessageBox::StandardButton button;
   const char* text;
 };
 
 QMessageBox::StandardButton Run(QWidget* owner, QMessageBox::Icon icon, int titleId, const std::string& text,
-                                std::initializer_list<ButtonSpec> buttons, QMessageBox::StandardButton escape) {
+                                std::initializer_list<ButtonLabel> buttons, QMessageBox::StandardButton escape) {
   QMessageBox box(icon, Title(titleId), QString::fromUtf8(text.c_str()), QMessageBox::NoButton, owner);
-  for (const ButtonSpec& spec : buttons) box.addButton(spec.button)->setText(spec.text);
+  for (const ButtonLabel& label : buttons) box.addButton(label.button)->setText(label.text);
   box.setDefaultButton(buttons.begin()->button);
   box.setEscapeButton(escape);
   // A question during a long operation must not wear the wait cursor.

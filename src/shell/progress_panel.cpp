@@ -28,12 +28,7 @@ void ProgressBar::paintEvent(QPaintEvent*) {
 
 ProgressPanel::ProgressPanel(QWidget* parent) : QFrame(parent) {
   setObjectName("Wait");
-  setFrameStyle(QFrame::Panel | QFrame::Raised);
-  setLineWidth(2);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, SharedLook::LightGrey());
-  setPalette(pal);
+  SharedLook::MakeRaisedPanel(*this, 2);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 12, 16, 12);

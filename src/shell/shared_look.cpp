@@ -1,5 +1,8 @@
 #include "shell/shared_look.hpp"
 
+#include <QFrame>
+#include <QPalette>
+
 namespace vl {
 namespace {
 
@@ -20,5 +23,14 @@ SharedLook::SharedLook()
       medium_(MakeFont("Arial", QFont::SansSerif, 12, QFont::Bold)),
       large_(MakeFont("Arial", QFont::SansSerif, 20, QFont::Bold)),
       title_(MakeFont("Times New Roman", QFont::Serif, 30, QFont::Bold)) {}
+
+void SharedLook::MakeRaisedPanel(QFrame& frame, int lineWidth) {
+  frame.setFrameStyle(QFrame::Panel | QFrame::Raised);
+  frame.setLineWidth(lineWidth);
+  frame.setAutoFillBackground(true);
+  QPalette pal = frame.palette();
+  pal.setColor(QPalette::Window, LightGrey());
+  frame.setPalette(pal);
+}
 
 }  // namespace vl

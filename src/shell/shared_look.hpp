@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 
+class QFrame;
+
 namespace vl {
 
 class SharedLook {
@@ -21,6 +23,9 @@ class SharedLook {
   static QColor Yellow() { return QColor(255, 255, 0); }
   static QColor Red() { return QColor(255, 0, 0); }
   static QColor Blue() { return QColor(0, 0, 255); }
+
+  // The light grey raised panel of the toolbar, tool window, status line and start screen.
+  static void MakeRaisedPanel(QFrame& frame, int lineWidth = 1);
 
  private:
   QFont small_;

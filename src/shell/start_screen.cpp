@@ -28,12 +28,7 @@ const std::vector<StartButtonInfo>& StartScreen::Buttons() {
 
 StartScreen::StartScreen(const SharedLook& look, QWidget* parent) : QFrame(parent) {
   setObjectName("Menu");
-  setFrameStyle(QFrame::Panel | QFrame::Raised);
-  setLineWidth(2);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, SharedLook::LightGrey());
-  setPalette(pal);
+  SharedLook::MakeRaisedPanel(*this, 2);
 
   auto* cover = new QLabel(this);
   cover->setObjectName("BMP_Cover");

@@ -21,11 +21,7 @@ QLabel* SunkenBox(QWidget* parent, const QString& widest) {
 
 StatusLine::StatusLine(const Clock& clock, QWidget* parent) : QFrame(parent), clock_(clock) {
   setObjectName("Message");
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, SharedLook::LightGrey());
-  setPalette(pal);
-  setFrameStyle(QFrame::Panel | QFrame::Raised);
+  SharedLook::MakeRaisedPanel(*this);
 
   message_ = new QLabel(this);
   message_->setObjectName("statusMessage");

@@ -22,11 +22,7 @@ ToolWindow::ToolWindow(QWidget* parent) : QFrame(parent) {
   setObjectName("Outils");
   setWindowTitle("Werkzeug");
   setFixedWidth(kWidth);
-  setFrameStyle(QFrame::Panel | QFrame::Raised);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, SharedLook::LightGrey());
-  setPalette(pal);
+  SharedLook::MakeRaisedPanel(*this);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);

@@ -7,6 +7,7 @@
 #include "common/file_names.hpp"
 #include "storage/card_file_lifecycle.hpp"
 #include "storage/card_file_names.hpp"
+#include "storage/card_file_store.hpp"
 
 namespace vl::cli {
 
@@ -24,6 +25,11 @@ std::optional<int> ExistingCardFile(CliContext& ctx, const std::string& text, co
   }
   if (!FileExistsNoCase(home.DataDir(), HeaderFileName(*number))) {
     ctx.prompter.ShowError(Msg(8015, (home.DataDir() / HeaderFileName(*number)).string()));
+    ctx.exitCode = 1;
+    return std::nullopt;
+  }
+  SystemClock clock;
+  if (RefuseOlderFormat(StoreContext{home.DataDir(), ctx.prompter, clock}, *number)) {
     ctx.exitCode = 1;
     return std::nullopt;
   }

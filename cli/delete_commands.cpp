@@ -9,6 +9,7 @@
 #include "cli_card_file.hpp"
 #include "cli_context.hpp"
 #include "common/cp1252.hpp"
+#include "common/file_transaction.hpp"
 #include "records/certificate_deletion.hpp"
 #include "records/certificate_record.hpp"
 #include "storage/card_file_lifecycle.hpp"
@@ -31,9 +32,19 @@ std::optional<int> ParseNumber(const std::string& text, int max) {
   return value;
 }
 
-void Save(CliContext& ctx, const ProgramHome& home, const Clock& clock, CardFile& card) {
+// The deletion's slot-file changes and the save of the card file reach the disk together.
+void SaveWith(CliContext& ctx, const ProgramHome& home, const Clock& clock, CardFile& card,
+              FileTransaction& transaction) {
   StoreContext store{home.DataDir(), ctx.prompter, clock};
-  if (!SaveCardFile(store, card)) ctx.exitCode = 1;
+  store.transaction = &transaction;
+  if (!SaveCardFile(store, card)) {
+    ctx.exitCode = 1;
+    return;
+  }
+  if (!transaction.Commit()) {
+    ctx.prompter.ShowError(Msg(8016, transaction.FailedPath().string()));
+    ctx.exitCode = 1;
+  }
 }
 
 void RunDeleteCertificate(CliContext& ctx, const DeleteOptions& options) {
@@ -75,12 +86,13 @@ void RunDeleteCertificate(CliContext& ctx, const DeleteOptions& options) {
   if (!ctx.prompter.AskYesNo(Msg(8107))) return;
 
   CertificatePersons persons = FindCertificatePersons(card->persons, *kind, *slot, record->KeyPerson());
-  DeletionContext deletion{home.DataDir(), ctx.prompter, clock};
+  FileTransaction transaction(home.DataDir());
+  DeletionContext deletion{home.DataDir(), ctx.prompter, clock, &transaction};
   if (DeleteCertificate(*card, deletion, *kind, *slot, persons) < 0) {
     ctx.exitCode = 1;
     return;
   }
-  Save(ctx, home, clock, *card);
+  SaveWith(ctx, home, clock, *card, transaction);
 }
 
 void RunDeletePerson(CliContext& ctx, const DeleteOptions& options) {
@@ -102,9 +114,13 @@ void RunDeletePerson(CliContext& ctx, const DeleteOptions& options) {
   }
   std::cerr << Cp1252ToUtf8(person->fullName) << '\n';
   if (!ctx.prompter.AskYesNo(Msg(8106))) return;
-  DeletionContext deletion{home.DataDir(), ctx.prompter, clock};
-  DeletePerson(*card, deletion, *person);
-  Save(ctx, home, clock, *card);
+  FileTransaction transaction(home.DataDir());
+  DeletionContext deletion{home.DataDir(), ctx.prompter, clock, &transaction};
+  if (DeletePerson(*card, deletion, *person) < 0) {
+    ctx.exitCode = 1;
+    return;
+  }
+  SaveWith(ctx, home, clock, *card, transaction);
 }
 
 }  // namespace

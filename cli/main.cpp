@@ -1,9 +1,41 @@
 // vorlinde-cli: the core without windows, for scripts and end-to-end tests.
 #include <CLI/CLI.hpp>
 
+#include <cstdlib>
+#include <iostream>
+
 #include "cli_context.hpp"
+#include "common/file_io.hpp"
+
+namespace {
+
+// Test hook: VORLINDE_FAIL_FILE_OPERATION=N makes the N-th file operation fail, so tests can
+// prove that every command leaves its card file whole; VORLINDE_COUNT_FILE_OPERATIONS=1 reports
+// how many operations a command made.
+void ArmFileFaultsFromEnvironment() {
+  if (const char* n = std::getenv("VORLINDE_FAIL_FILE_OPERATION")) vl::FileFaults::FailOperation(std::atol(n));
+}
+
+void ReportFileOperations() {
+  if (std::getenv("VORLINDE_COUNT_FILE_OPERATIONS")) {
+    std::cerr << "Dateioperationen: " << vl::FileFaults::Counted() << '\n';
+  }
+}
+
+int Run(int argc, char** argv);
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  ArmFileFaultsFromEnvironment();
+  int status = Run(argc, argv);
+  ReportFileOperations();
+  return status;
+}
+
+namespace {
+
+int Run(int argc, char** argv) {
   vl::cli::CliContext ctx;
   CLI::App app{"Vorlinde ohne Fenster: Karteien anlegen, zeigen und prüfen", "vorlinde-cli"};
   app.require_subcommand(1);
@@ -25,3 +57,5 @@ int main(int argc, char** argv) {
   }
   return ctx.exitCode;
 }
+
+}  // namespace

@@ -4,115 +4,148 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <fstream>
-#include <random>
-#include <string>
+#include <cerrno>
+
+#include "common/temporary_names.hpp"
 
 namespace vl {
 namespace {
 
-// -1: no fault planned; otherwise the number of writes that still succeed before one fails.
-std::atomic<int> gWritesBeforeFault{-1};
+// 0: no fault planned; otherwise the 1-based number of the operation that fails.
+std::atomic<long> gFailingOperation{0};
+std::atomic<long> gCounted{0};
 
-bool WriteAll(int fd, const uint8_t* data, size_t size) {
-  while (size > 0) {
-    ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += n;
-    size -= static_cast<size_t>(n);
+int OpenFlags(OpenFile::Mode mode) {
+  switch (mode) {
+    case OpenFile::Mode::Read: return O_RDONLY;
+    case OpenFile::Mode::ReadWrite: return O_RDWR;
+    case OpenFile::Mode::CreateNew: return O_RDWR | O_CREAT | O_EXCL;
   }
-  return true;
-}
-
-std::filesystem::path TemporaryNameBeside(const std::filesystem::path& target) {
-  static thread_local std::mt19937 rng{std::random_device{}()};
-  return target.parent_path() / (".~" + target.filename().string() + "." + std::to_string(rng() % 1000000) + ".tmp");
-}
-
-void SyncDirectory(const std::filesystem::path& dir) {
-  int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
-  }
+  return O_RDONLY;
 }
 
 }  // namespace
 
-void AtomicWriteFaults::FailAfter(int successfulWrites) { gWritesBeforeFault = successfulWrites; }
-void AtomicWriteFaults::Clear() { gWritesBeforeFault = -1; }
-bool AtomicWriteFaults::ShouldFail() {
-  int left = gWritesBeforeFault.load();
-  if (left < 0) return false;
-  gWritesBeforeFault = left - 1;  // one fault only: -1 again after it
-  if (left == 0) return true;
-  return false;
+void FileFaults::FailOperation(long n) {
+  gCounted = 0;
+  gFailingOperation = n;
 }
 
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  in.seekg(0, std::ios::end);
-  std::streamoff size = in.tellg();
-  if (size < 0) return std::nullopt;
-  in.seekg(0, std::ios::beg);
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
-  return bytes;
+void FileFaults::Disarm() {
+  gCounted = 0;
+  gFailingOperation = 0;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes) {
-  StagedFile staged(target);
-  return staged.Stage(bytes) && staged.Commit();
-}
+long FileFaults::Counted() { return gCounted.load(); }
 
-StagedFile::~StagedFile() {
-  if (!temp_.empty()) ::unlink(temp_.c_str());
-}
-
-bool StagedFile::Stage(const std::vector<uint8_t>& bytes) {
-  if (!temp_.empty()) ::unlink(temp_.c_str());
-  temp_ = TemporaryNameBeside(target_);
-  int fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_EXCL, 0644);
-  if (fd < 0) {
-    temp_.clear();
-    return false;
-  }
-  bool ok = !AtomicWriteFaults::ShouldFail() && WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (!ok) {
-    ::unlink(temp_.c_str());
-    temp_.clear();
-  }
-  return ok;
-}
-
-bool StagedFile::Commit() {
-  if (temp_.empty()) return false;
-  if (::rename(temp_.c_str(), target_.c_str()) != 0) return false;
-  temp_.clear();
-  SyncDirectory(target_.parent_path());
+bool FileFaults::NextFails() {
+  long number = ++gCounted;
+  if (gFailingOperation.load() != number) return false;
+  gFailingOperation = 0;
+  errno = EIO;
   return true;
 }
 
-bool KeepBackup(const std::filesystem::path& file, const std::filesystem::path& backup) {
-  std::error_code ec;
-  if (!std::filesystem::exists(file, ec)) return false;
-  std::filesystem::path link = TemporaryNameBeside(backup);
-  std::filesystem::create_hard_link(file, link, ec);
-  if (!ec) {
-    if (::rename(link.c_str(), backup.c_str()) == 0) return true;
-    ::unlink(link.c_str());
-  }
-  return CopyFileReplacing(file, backup);
+OpenFile::OpenFile(const std::filesystem::path& path, Mode mode) {
+  if (FileFaults::NextFails()) return;
+  fd_ = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0644);
 }
 
-bool CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+OpenFile::~OpenFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool OpenFile::ReadAt(uint8_t* out, size_t size, int64_t offset) const {
+  if (fd_ < 0) return false;
+  while (size > 0) {
+    ssize_t n = ::pread(fd_, out, size, static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    out += n;
+    size -= static_cast<size_t>(n);
+    offset += n;
+  }
+  return true;
+}
+
+bool OpenFile::WriteAt(const uint8_t* data, size_t size, int64_t offset) {
+  if (fd_ < 0 || FileFaults::NextFails()) return false;
+  while (size > 0) {
+    ssize_t n = ::pwrite(fd_, data, size, static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<size_t>(n);
+    offset += n;
+  }
+  return true;
+}
+
+bool OpenFile::Sync() { return fd_ >= 0 && !FileFaults::NextFails() && ::fsync(fd_) == 0; }
+
+bool OpenFile::Close() {
+  if (fd_ < 0) return false;
+  int fd = fd_;
+  fd_ = -1;
+  bool injected = FileFaults::NextFails();
+  return ::close(fd) == 0 && !injected;
+}
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
+  OpenFile file(path, OpenFile::Mode::Read);
+  if (!file.IsOpen()) return std::nullopt;
+  std::error_code ec;
+  auto size = std::filesystem::file_size(path, ec);
+  if (ec) return std::nullopt;
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  if (!bytes.empty() && !file.ReadAt(bytes.data(), bytes.size(), 0)) return std::nullopt;
+  if (!file.Close()) return std::nullopt;
+  return bytes;
+}
+
+bool WriteNewFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  OpenFile file(path, OpenFile::Mode::CreateNew);
+  if (!file.IsOpen()) return false;
+  bool ok = file.WriteAll(bytes) && file.Sync();
+  ok = file.Close() && ok;
+  if (!ok) ::unlink(path.c_str());
+  return ok;
+}
+
+bool RenameFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+  return !FileFaults::NextFails() && ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool RemoveFile(const std::filesystem::path& path) {
+  if (FileFaults::NextFails()) return false;
+  return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool LinkOrCopyFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (FileFaults::NextFails()) return false;
+  if (::link(from.c_str(), to.c_str()) == 0) return true;
   auto bytes = ReadWholeFile(from);
-  return bytes && WriteFileAtomically(to, *bytes);
+  return bytes && WriteNewFile(to, *bytes);
+}
+
+bool SyncDirectory(const std::filesystem::path& dir) {
+  if (FileFaults::NextFails()) return false;
+  int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes) {
+  std::filesystem::path temp = TemporaryNameBeside(target, kNewSuffix);
+  if (!WriteNewFile(temp, bytes)) return false;
+  if (!RenameFile(temp, target)) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncDirectory(target.parent_path());
+  return true;
 }
 
 }  // namespace vl

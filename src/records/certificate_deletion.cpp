@@ -69,12 +69,10 @@ CertificatePersons FindCertificatePersons(const PersonIndex& persons, int kind, 
   return CertificatePersons{SpouseOfCertifiedUnion(*listed, kind, slot), listed};
 }
 
-int DeleteCertificate(CardFile& card, const DeletionContext& ctx, int kind, int slot,
-                      const CertificatePersons& persons) {
-  if (kind < 0 || kind >= kKindCount) return -1;
-  SlotFile file(SlotFileContext{ctx.dataDir, card.number, kind, ctx.prompter, ctx.clock, &card.modified});
-  if (file.Delete(slot) < 0) return -1;
+namespace {
 
+// What a deletion changes in memory once the slot file has let the certificate go.
+void ForgetCertificate(CardFile& card, int kind, int slot, const CertificatePersons& persons) {
   // The counter counts stored certificates, whoever they belonged to.
   const uint16_t count = card.header.CertificateCount(kind);
   if (count > 0) card.header.SetCertificateCount(kind, static_cast<uint16_t>(count - 1));
@@ -90,23 +88,69 @@ int DeleteCertificate(CardFile& card, const DeletionContext& ctx, int kind, int 
     }
   }
   card.modified.Set();
+}
+
+SlotFile SlotFileOf(CardFile& card, const DeletionContext& ctx, int kind, FileTransaction* transaction) {
+  SlotFileContext slots{ctx.dataDir, card.number, kind, ctx.prompter, ctx.clock, &card.modified};
+  slots.transaction = transaction;
+  return SlotFile(slots);
+}
+
+struct PlannedDeletion {
+  int kind;
+  int slot;
+  CertificatePersons persons;
+};
+
+// The person's own certificates and those of its unions, each once.
+std::vector<PlannedDeletion> CertificatesOf(PersonCard& person) {
+  std::vector<PlannedDeletion> planned;
+  auto add = [&planned](int kind, int slot, CertificatePersons persons) {
+    bool listed = std::any_of(planned.begin(), planned.end(),
+                              [&](const PlannedDeletion& p) { return p.kind == kind && p.slot == slot; });
+    if (!listed) planned.push_back({kind, slot, persons});
+  };
+  for (int kind : {kBirth, kDeath, kBaptism, kBurial}) {
+    const uint16_t slot = person.certificateSlots[static_cast<size_t>(kind)];
+    if (slot != kNoSlot) add(kind, slot, CertificatePersons{&person, nullptr});
+  }
+  for (const UnionEntry& entry : person.unions) {
+    if (entry.slot == kNoSlot || !IsMarriageKind(entry.kind)) continue;
+    add(entry.kind, entry.slot, CertificatePersons{&person, entry.spouse});
+  }
+  return planned;
+}
+
+}  // namespace
+
+int DeleteCertificate(CardFile& card, const DeletionContext& ctx, int kind, int slot,
+                      const CertificatePersons& persons) {
+  if (kind < 0 || kind >= kKindCount) return -1;
+  if (SlotFileOf(card, ctx, kind, ctx.transaction).Delete(slot) < 0) return -1;
+  ForgetCertificate(card, kind, slot, persons);
   return slot;
 }
 
-void DeletePerson(CardFile& card, const DeletionContext& ctx, PersonCard& person) {
-  for (int kind : {kBirth, kDeath, kBaptism, kBurial}) {
-    const uint16_t slot = person.certificateSlots[static_cast<size_t>(kind)];
-    if (slot != kNoSlot) DeleteCertificate(card, ctx, kind, slot, CertificatePersons{&person, nullptr});
+int DeletePerson(CardFile& card, const DeletionContext& ctx, PersonCard& person) {
+  const std::vector<PlannedDeletion> planned = CertificatesOf(person);
+  // Every certificate goes, or none: a refusal in the middle leaves files and cards as they were.
+  FileTransaction own(ctx.dataDir);
+  FileTransaction& transaction = ctx.transaction ? *ctx.transaction : own;
+  for (const PlannedDeletion& deletion : planned) {
+    if (SlotFileOf(card, ctx, deletion.kind, &transaction).Delete(deletion.slot) < 0) {
+      transaction.Discard();
+      return -1;
+    }
   }
-  // Each marriage deletion takes its union out of the list being walked.
-  const std::vector<UnionEntry> unions = person.unions;
-  for (const UnionEntry& entry : unions) {
-    if (entry.slot == kNoSlot || !IsMarriageKind(entry.kind)) continue;
-    DeleteCertificate(card, ctx, entry.kind, entry.slot, CertificatePersons{&person, entry.spouse});
+  if (!ctx.transaction && !own.Commit()) {
+    ctx.prompter.ShowError(Msg(8016, own.FailedPath().string()));
+    return -1;
   }
+  for (const PlannedDeletion& deletion : planned) ForgetCertificate(card, deletion.kind, deletion.slot, deletion.persons);
   card.persons.Delete(&person);
   card.persons.NormaliseFamilyLinks();
   card.modified.Set();
+  return 1;
 }
 
 }  // namespace vl

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/clock.hpp"
+#include "common/file_transaction.hpp"
 #include "common/prompter.hpp"
 #include "storage/card_file.hpp"
 
@@ -14,6 +15,8 @@ struct DeletionContext {
   std::filesystem::path dataDir;
   Prompter& prompter;
   const Clock& clock;
+  // When given, the slot-file changes become part of it and the caller commits them.
+  FileTransaction* transaction = nullptr;
 };
 
 // The persons a certificate is deleted for. For birth, baptism, death and burial the key
@@ -38,7 +41,8 @@ int DeleteCertificate(CardFile& card, const DeletionContext& ctx, int kind, int 
                       const CertificatePersons& persons);
 
 // Deletes the person's own birth, death, baptism and burial certificates and the certificates
-// of its unions, then the card itself, and re-sorts the family links of the rest.
-void DeletePerson(CardFile& card, const DeletionContext& ctx, PersonCard& person);
+// of its unions, then the card itself, and re-sorts the family links of the rest. 1, or -1
+// when a slot file refused or could not be written: then no certificate and no card changed.
+int DeletePerson(CardFile& card, const DeletionContext& ctx, PersonCard& person);
 
 }  // namespace vl

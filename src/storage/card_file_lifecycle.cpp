@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/file_names.hpp"
+#include "common/file_transaction.hpp"
 #include "storage/card_file_names.hpp"
 #include "storage/list_file.hpp"
 
@@ -27,6 +28,12 @@ int CreateCardFile(const StoreContext& ctx, CardFile& card) {
 bool OpenCardFile(const StoreContext& ctx, CardFile& card, int number) {
   card.Clear();
   card.number = number;
+  RecoverInterruptedChanges(ctx.dataDir);
+  // Its files have another layout: reading or renewing them would destroy them.
+  if (RefuseOlderFormat(ctx, number)) {
+    card.number = 0;
+    return false;
+  }
   ListFileContext lists{ctx.dataDir, number, ctx.prompter, ctx.clock, ctx.progress};
   bool ok = LoadHeaderAndPersons(ctx, card, number) > 0;
   ShowListLine(ctx.progress, 8073);
@@ -42,15 +49,27 @@ bool OpenCardFile(const StoreContext& ctx, CardFile& card, int number) {
 }
 
 bool SaveCardFile(const StoreContext& ctx, CardFile& card) {
-  ListFileContext lists{ctx.dataDir, card.number, ctx.prompter, ctx.clock, ctx.progress};
+  // Lists, header and person cards reach the disk together or not at all.
+  FileTransaction own(ctx.dataDir);
+  StoreContext staged = ctx;
+  staged.transaction = ctx.transaction ? ctx.transaction : &own;
+  ListFileContext lists{ctx.dataDir, card.number, ctx.prompter, ctx.clock, ctx.progress, staged.transaction};
   if (ctx.progress) ctx.progress->SetLine(0, std::string(MessageText(8057)));
   ShowListLine(ctx.progress, 8073);
   bool ok = SaveList(lists, kPlaceListPrefix, card.places) > 0;
   ShowListLine(ctx.progress, 8074);
-  ok = SaveList(lists, kProfessionListPrefix, card.professions) > 0 && ok;
-  ok = SaveHeaderAndPersons(ctx, card) > 0 && ok;
-  if (ok) card.modified.Clear();
-  return ok;
+  ok = ok && SaveList(lists, kProfessionListPrefix, card.professions) > 0;
+  ok = ok && SaveHeaderAndPersons(staged, card) > 0;
+  if (!ok) {
+    staged.transaction->Discard();
+    return false;
+  }
+  if (!ctx.transaction && !own.Commit()) {
+    ctx.prompter.ShowError(Msg(8016, own.FailedPath().string()));
+    return false;
+  }
+  card.modified.Clear();
+  return true;
 }
 
 bool CloseCardFile(const StoreContext& ctx, CardFile& card) {
@@ -61,6 +80,8 @@ bool CloseCardFile(const StoreContext& ctx, CardFile& card) {
 }
 
 std::vector<CardFileListing> ListCardFiles(const StoreContext& ctx, bool includeOlder) {
+  // an interrupted creation may have left a header that is not a card file yet
+  RecoverInterruptedChanges(ctx.dataDir);
   std::vector<CardFileListing> listing;
   for (const std::string& name : FileNamesWithPrefixNoCase(ctx.dataDir, "DOSSIER.")) {
     auto number = NumberOfHeaderFileName(name);

@@ -4,6 +4,7 @@
 #include "common/file_io.hpp"
 #include "common/file_names.hpp"
 #include "storage/card_file_names.hpp"
+#include "storage/family_link_repair.hpp"
 #include "storage/card_file_store.hpp"
 #include "storage/person_file_reader.hpp"
 
@@ -31,6 +32,10 @@ int LoadHeader(const StoreContext& ctx, CardFile& card, int number) {
     return -1;
   }
   std::copy_n(bytes->begin(), kHeaderSize, card.header.Raw().begin());
+  if (card.header.Version() < kFormatVersion) {
+    ctx.prompter.ShowError(OlderFormatMessage(number, card.header.Version()));
+    return -1;
+  }
   size_t wanted = std::min<size_t>(card.header.NotesLength(), kMaxNotesBytes);
   size_t available = std::min(wanted, bytes->size() - kHeaderSize);
   card.notes.assign(reinterpret_cast<const char*>(bytes->data() + kHeaderSize), available);
@@ -106,11 +111,11 @@ int LoadHeaderAndPersons(const StoreContext& ctx, CardFile& card, int number) {
   int shown = -1;
   for (int r = 1; r <= count; ++r) {
     auto sync = reader.Synchronise();
-    if (sync == PersonRecordReader::Sync::EndOfFile) {
+    if (sync.strayBytes) ctx.prompter.ShowError(Msg(8407, r));
+    if (!sync.found) {
       ctx.prompter.ShowError(Msg(8406));
       break;
     }
-    if (sync == PersonRecordReader::Sync::FoundAfterStrayBytes) ctx.prompter.ShowError(Msg(8407, r));
     auto stored = reader.ReadRecord();
     if (!stored) {
       // the file ends inside this record: keep the cards read so far
@@ -119,7 +124,7 @@ int LoadHeaderAndPersons(const StoreContext& ctx, CardFile& card, int number) {
     }
     if (stored->card.number == 0) {
       // cannot be placed in the index; the next record may still be sound
-      if (sync != PersonRecordReader::Sync::FoundAfterStrayBytes) ctx.prompter.ShowError(Msg(8407, r));
+      if (!sync.strayBytes) ctx.prompter.ShowError(Msg(8407, r));
       continue;
     }
     PendingLinks links{nullptr, stored->father, stored->mother, std::move(stored->children), {}};
@@ -133,6 +138,9 @@ int LoadHeaderAndPersons(const StoreContext& ctx, CardFile& card, int number) {
 
   if (progress) progress->SetLine(1, "Der Stammbaum wird erstellt");
   ResolveLinks(card, pending, progress);
+  // Damaged and imported files may record a link on one card only; everything that walks or
+  // deletes links relies on both sides.
+  if (RepairFamilyLinks(card.persons) > 0) ctx.prompter.ShowError(Msg(8406));
   return 1;
 }
 

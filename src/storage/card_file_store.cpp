@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <set>
 
+#include "common/byte_io.hpp"
 #include "common/cp1252.hpp"
 #include "common/file_io.hpp"
+#include "common/file_transaction.hpp"
 #include "common/file_names.hpp"
 #include "storage/card_file_names.hpp"
 #include "storage/list_file.hpp"
@@ -30,25 +32,59 @@ bool MayReplace(const StoreContext& ctx, const std::string& name, int question) 
   return ctx.prompter.AskYesNo(Msg(question, PathForWriting(ctx.dataDir, name).string()));
 }
 
-int CreateHeaderFile(const StoreContext& ctx, CardFile& card) {
+int CreateHeaderFile(const StoreContext& ctx, CardFile& card, FileTransaction& transaction) {
   std::string name = HeaderFileName(card.number);
   if (!MayReplace(ctx, name, 8014)) return -1;
   card.header.PrepareForNewCardFile(ctx.clock.Now());
-  std::vector<uint8_t> bytes(card.header.Raw().begin(), card.header.Raw().end());
-  std::filesystem::path path = PathForWriting(ctx.dataDir, name);
-  if (!WriteFileAtomically(path, bytes)) {
-    ctx.prompter.ShowError(Msg(8016, path.string()));
-    return -1;
-  }
+  transaction.Replace(PathForWriting(ctx.dataDir, name),
+                      std::vector<uint8_t>(card.header.Raw().begin(), card.header.Raw().end()));
   return 1;
 }
 
-int CreateEmptyPersonFile(const StoreContext& ctx, int number) {
+int CreateEmptyPersonFile(const StoreContext& ctx, int number, FileTransaction& transaction) {
   std::string name = PersonFileName(number);
   if (!MayReplace(ctx, name, 8009)) return -1;
-  std::filesystem::path path = PathForWriting(ctx.dataDir, name);
-  if (!WriteFileAtomically(path, std::vector<uint8_t>(4, 0))) {
-    ctx.prompter.ShowError(Msg(8004, path.string()));
+  transaction.Replace(PathForWriting(ctx.dataDir, name), std::vector<uint8_t>(4, 0));
+  return 1;
+}
+
+// Commits a transaction of the operation's own (8016 naming the file that failed); the caller's
+// transaction is left to the caller.
+int CommitOwn(const StoreContext& ctx, FileTransaction& own) {
+  if (ctx.transaction || own.Commit()) return 1;
+  ctx.prompter.ShowError(Msg(8016, own.FailedPath().string()));
+  return -1;
+}
+
+int StageFileSet(const StoreContext& ctx, CardFile& card, FileTransaction& transaction) {
+  ProgressWindow* progress = ctx.progress;
+  SetLine(progress, 0, Text(8025));
+  SetPercent(progress, ProgressWindow::kReset);
+  SetLine(progress, 1, Text(8063));
+  SetLine(progress, 2, "");
+  if (CreateHeaderFile(ctx, card, transaction) < 0) return -1;
+
+  SetPercent(progress, 10);
+  SetLine(progress, 1, Text(8064));
+  for (int kind = 0; kind < kKindCount; ++kind) {
+    SetLine(progress, 2, Text(InfoOfKind(kind).counterMessage));
+    SlotFileContext slotContext{ctx.dataDir, card.number, kind, ctx.prompter, ctx.clock, nullptr};
+    slotContext.transaction = &transaction;
+    if (SlotFile(slotContext).Create(card.header.OwnerBlock()) < 0) return -1;
+    SetPercent(progress, 20 + 10 * kind);
+  }
+
+  SetLine(progress, 2, Text(8058));
+  if (CreateEmptyPersonFile(ctx, card.number, transaction) < 0) return -1;
+
+  ListFileContext lists{ctx.dataDir, card.number, ctx.prompter, ctx.clock, nullptr, &transaction};
+  SetPercent(progress, 80);
+  SetLine(progress, 1, Text(8071));
+  SetLine(progress, 2, Text(8073));
+  if (CreateListFile(lists, kPlaceListPrefix, card.header.OwnerBlock(), "Orte", card.places) < 0) return -1;
+  SetPercent(progress, 90);
+  SetLine(progress, 2, Text(8074));
+  if (CreateListFile(lists, kProfessionListPrefix, card.header.OwnerBlock(), "Berufe", card.professions) < 0) {
     return -1;
   }
   return 1;
@@ -57,6 +93,7 @@ int CreateEmptyPersonFile(const StoreContext& ctx, int number) {
 }  // namespace
 
 int ChooseNewCardFileNumber(const StoreContext& ctx) {
+  RecoverInterruptedChanges(ctx.dataDir);
   std::set<int> taken;
   for (const std::string& name : FileNamesWithPrefixNoCase(ctx.dataDir, "DOSSIER.")) {
     if (auto number = NumberOfHeaderFileName(name)) taken.insert(*number);
@@ -73,36 +110,15 @@ int CreateFileSet(const StoreContext& ctx, CardFile& card) {
     ctx.prompter.ShowError(Msg(8017));
     return -1;
   }
-  ProgressWindow* progress = ctx.progress;
-  SetLine(progress, 0, Text(8025));
-  SetPercent(progress, ProgressWindow::kReset);
-  SetLine(progress, 1, Text(8063));
-  SetLine(progress, 2, "");
-  if (CreateHeaderFile(ctx, card) < 0) return -1;
-
-  SetPercent(progress, 10);
-  SetLine(progress, 1, Text(8064));
-  for (int kind = 0; kind < kKindCount; ++kind) {
-    SetLine(progress, 2, Text(InfoOfKind(kind).counterMessage));
-    SlotFile slots(SlotFileContext{ctx.dataDir, card.number, kind, ctx.prompter, ctx.clock, nullptr});
-    if (slots.Create(card.header.OwnerBlock()) < 0) return -1;
-    SetPercent(progress, 20 + 10 * kind);
-  }
-
-  SetLine(progress, 2, Text(8058));
-  if (CreateEmptyPersonFile(ctx, card.number) < 0) return -1;
-
-  ListFileContext lists{ctx.dataDir, card.number, ctx.prompter, ctx.clock, nullptr};
-  SetPercent(progress, 80);
-  SetLine(progress, 1, Text(8071));
-  SetLine(progress, 2, Text(8073));
-  if (CreateListFile(lists, kPlaceListPrefix, card.header.OwnerBlock(), "Orte", card.places) < 0) return -1;
-  SetPercent(progress, 90);
-  SetLine(progress, 2, Text(8074));
-  if (CreateListFile(lists, kProfessionListPrefix, card.header.OwnerBlock(), "Berufe", card.professions) < 0) {
+  // Nothing of the new card file reaches the disk unless all of it does.
+  FileTransaction own(ctx.dataDir);
+  FileTransaction& transaction = ctx.transaction ? *ctx.transaction : own;
+  if (StageFileSet(ctx, card, transaction) < 0) {
+    transaction.Discard();
     return -1;
   }
-  SetPercent(progress, 100);
+  if (CommitOwn(ctx, own) < 0) return -1;
+  SetPercent(ctx.progress, 100);
   return 1;
 }
 
@@ -118,35 +134,37 @@ int SaveHeaderAndPersons(const StoreContext& ctx, CardFile& card) {
   card.header.SetNotesLength(static_cast<uint16_t>(card.notes.size()));
   card.header.SetSaved(ctx.clock.Now());
 
+  FileTransaction own(ctx.dataDir);
+  FileTransaction& transaction = ctx.transaction ? *ctx.transaction : own;
   std::vector<uint8_t> headerBytes(card.header.Raw().begin(), card.header.Raw().end());
   headerBytes.insert(headerBytes.end(), card.notes.begin(), card.notes.end());
-  StagedFile header(PathForWriting(ctx.dataDir, HeaderFileName(card.number)));
-  if (!header.Stage(headerBytes)) {
-    ctx.prompter.ShowError(Msg(8016, header.Target().string()));
-    return -1;
-  }
+  transaction.Replace(PathForWriting(ctx.dataDir, HeaderFileName(card.number)), std::move(headerBytes));
 
   SetLine(ctx.progress, 0, Text(8057));
   SetLine(ctx.progress, 1, Text(8058));
   SetLine(ctx.progress, 2, "");
   SetPercent(ctx.progress, ProgressWindow::kReset);
-  StagedFile persons(PathForWriting(ctx.dataDir, PersonFileName(card.number)));
-  if (!persons.Stage(SerialisePersons(card.persons, ctx.progress))) {
-    ctx.prompter.ShowError(Msg(8004, persons.Target().string()));
-    return -1;
-  }
+  std::filesystem::path persons = PathForWriting(ctx.dataDir, PersonFileName(card.number));
+  transaction.CopyFrom(PathForWriting(ctx.dataDir, PersonBackupFileName(card.number)), persons);
+  transaction.Replace(persons, SerialisePersons(card.persons, ctx.progress));
+  return CommitOwn(ctx, own);
+}
 
-  // Both new files are on disk; only now are the old ones replaced.
-  KeepBackup(persons.Target(), PathForWriting(ctx.dataDir, PersonBackupFileName(card.number)));
-  if (!header.Commit()) {
-    ctx.prompter.ShowError(Msg(8016, header.Target().string()));
-    return -1;
-  }
-  if (!persons.Commit()) {
-    ctx.prompter.ShowError(Msg(8004, persons.Target().string()));
-    return -1;
-  }
-  return 1;
+Message OlderFormatMessage(int number, int version) {
+  return DirectText(FormatPrintf(
+      "Die Kartei %03d stammt aus einer älteren Programmversion (Version %d) und kann so nicht geöffnet "
+      "werden. Übernehmen Sie sie mit „Kartei älterer Versionen importieren“.",
+      number, version));
+}
+
+bool RefuseOlderFormat(const StoreContext& ctx, int number) {
+  auto path = FindFileNoCase(ctx.dataDir, HeaderFileName(number));
+  auto bytes = path ? ReadWholeFile(*path) : std::nullopt;
+  if (!bytes || bytes->size() < 2) return false;  // the loaders report what is missing
+  int version = GetU16(bytes->data());
+  if (version >= kFormatVersion) return false;
+  ctx.prompter.ShowError(OlderFormatMessage(number, version));
+  return true;
 }
 
 int ReadHeaderOnly(const std::filesystem::path& path, CardFileHeader& header, Prompter& prompter) {

@@ -1,5 +1,7 @@
 // Date order of children and unions, and the union index of each child link.
+#include <algorithm>
 #include <optional>
+#include <unordered_map>
 
 #include "storage/person_index.hpp"
 
@@ -20,24 +22,51 @@ std::optional<DateValue> ReferenceDate(const PersonCard& child) {
   return std::nullopt;
 }
 
-// Neighbour-swapping passes until one pass swaps nothing; CompareDates is not a strict
-// order (a bare year equals every date of that year), so this keeps exactly the order the
-// passes give rather than what a general sort would produce.
-template <typename T, typename Before>
-void SortByPasses(std::vector<T>& items, Before secondBeforeFirst) {
-  if (items.size() < 2) return;
-  bool swapped = true;
-  while (swapped) {
-    swapped = false;
-    for (size_t i = 0; i + 1 < items.size(); ++i) {
-      if (secondBeforeFirst(items[i], items[i + 1])) {
-        std::swap(items[i], items[i + 1]);
-        swapped = true;
-      }
+bool UnknownPart(int16_t part) { return part <= 0; }
+
+// Stable sort of items[begin, end) by key, where items whose key is unknown stay in their places
+// and the others are sorted between them: a part that is not known compares as equal to every
+// value, so neighbour swaps can never carry an item past it. `then` refines each run of equal keys.
+template <typename T, typename Key, typename Then>
+void SortBetweenUnknown(std::vector<T>& items, size_t begin, size_t end, Key key, Then then) {
+  size_t segment = begin;
+  for (size_t i = begin; i <= end; ++i) {
+    if (i < end && !UnknownPart(key(items[i]))) continue;
+    std::stable_sort(items.begin() + segment, items.begin() + i,
+                     [&key](const T& a, const T& b) { return key(a) < key(b); });
+    for (size_t run = segment; run < i;) {
+      size_t runEnd = run + 1;
+      while (runEnd < i && key(items[runEnd]) == key(items[run])) ++runEnd;
+      then(run, runEnd);
+      run = runEnd;
     }
+    segment = i + 1;
   }
 }
 
+// Orders items[begin, end), all with a known year, exactly as repeated passes of neighbour swaps
+// do when they swap whenever CompareDates says that the second lies before the first. Because a
+// missing month or day compares as equal, that relation is no order; but passes never swap two
+// items it calls equal, so the result is: by year; within a year, the items of unknown month
+// where they were among that year's items and the others sorted by month between them; within a
+// month the same by day. This takes O(n log n) where the passes take O(n^2).
+template <typename T, typename DateOf>
+void OrderLikeNeighbourPasses(std::vector<T>& items, size_t begin, size_t end, DateOf dateOf) {
+  std::stable_sort(items.begin() + begin, items.begin() + end,
+                   [&dateOf](const T& a, const T& b) { return dateOf(a).year < dateOf(b).year; });
+  auto month = [&dateOf](const T& item) { return dateOf(item).month; };
+  auto day = [&dateOf](const T& item) { return dateOf(item).day; };
+  auto byDay = [&](size_t from, size_t to) { SortBetweenUnknown(items, from, to, day, [](size_t, size_t) {}); };
+  auto byMonth = [&](size_t from, size_t to) { SortBetweenUnknown(items, from, to, month, byDay); };
+  for (size_t run = begin; run < end;) {
+    size_t runEnd = run + 1;
+    while (runEnd < end && dateOf(items[runEnd]).year == dateOf(items[run]).year) ++runEnd;
+    byMonth(run, runEnd);
+    run = runEnd;
+  }
+}
+
+// Children without a reference date come first in their order, then the others by date.
 void SortChildren(PersonCard& card) {
   struct Keyed {
     ChildLink link;
@@ -48,31 +77,40 @@ void SortChildren(PersonCard& card) {
   for (const ChildLink& link : card.children) {
     keyed.push_back({link, link.child ? ReferenceDate(*link.child) : std::nullopt});
   }
-  SortByPasses(keyed, [](const Keyed& first, const Keyed& second) {
-    if (first.date && !second.date) return true;
-    return first.date && second.date && CompareDates(*first.date, *second.date) == kBEarlier;
-  });
+  auto dated = std::stable_partition(keyed.begin(), keyed.end(), [](const Keyed& k) { return !k.date; });
+  OrderLikeNeighbourPasses(keyed, static_cast<size_t>(dated - keyed.begin()), keyed.size(),
+                           [](const Keyed& k) { return *k.date; });
   for (size_t i = 0; i < keyed.size(); ++i) card.children[i] = keyed[i].link;
 }
 
+// A union whose year is unknown compares with nothing, so it never moves and nothing passes it.
 void SortUnions(PersonCard& card) {
-  SortByPasses(card.unions, [](const UnionEntry& first, const UnionEntry& second) {
-    return CompareDates(first.date.Date(), second.date.Date()) == kBEarlier;
-  });
+  auto dateOf = [](const UnionEntry& entry) { return entry.date.Date(); };
+  size_t segment = 0;
+  for (size_t i = 0; i <= card.unions.size(); ++i) {
+    if (i < card.unions.size() && card.unions[i].date.year >= 1) continue;
+    OrderLikeNeighbourPasses(card.unions, segment, i, dateOf);
+    segment = i + 1;
+  }
 }
 
+// The union index counts civil marriages only; a later matching union overrides an earlier one.
 void AssignUnionIndexes(PersonCard& parent) {
+  std::unordered_map<const PersonCard*, uint16_t> lastCivilUnionWith;
+  uint16_t k = 1;
+  for (const UnionEntry& entry : parent.unions) {
+    if (entry.kind != 1) continue;
+    lastCivilUnionWith[entry.spouse] = k++;
+  }
+  auto indexWith = [&lastCivilUnionWith](const PersonCard* spouse) -> uint16_t {
+    auto it = lastCivilUnionWith.find(spouse);
+    return it == lastCivilUnionWith.end() ? 0 : it->second;
+  };
   for (ChildLink& link : parent.children) {
     link.unionIndex = 0;
     if (link.child == nullptr) continue;
-    uint16_t k = 1;
-    for (const UnionEntry& entry : parent.unions) {
-      if (entry.kind != 1) continue;
-      bool fatherAndMother = link.child->father == &parent && link.child->mother == entry.spouse;
-      bool motherAndFather = link.child->mother == &parent && link.child->father == entry.spouse;
-      if (fatherAndMother || motherAndFather) link.unionIndex = k;
-      ++k;
-    }
+    if (link.child->father == &parent) link.unionIndex = std::max(link.unionIndex, indexWith(link.child->mother));
+    if (link.child->mother == &parent) link.unionIndex = std::max(link.unionIndex, indexWith(link.child->father));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/byte_io.hpp"
 #include "common/file_io.hpp"
+#include "common/file_transaction.hpp"
 #include "common/file_names.hpp"
 #include "storage/card_file_header.hpp"
 #include "storage/card_file_names.hpp"
@@ -11,31 +12,32 @@
 namespace vl {
 namespace {
 
+constexpr size_t kAccessStampOffset = 252;
 constexpr size_t kCountOffset = 262;
 constexpr size_t kMaximumOffset = 264;
 constexpr uint16_t kListMaximum = 10000;
 
 std::string ListFileName(const char* prefix, int number) { return prefix + NumberExtension(number); }
 
-// Reads the whole list file; 8004 with the path when it is missing or shorter than its header.
-std::optional<std::vector<uint8_t>> ReadListFile(const ListFileContext& ctx, const char* prefix,
-                                                 std::filesystem::path& path) {
+// The list file's content as the transaction plans it (read from disk at first use); 8004 with
+// the path when it is missing or shorter than its header.
+std::vector<uint8_t>* ListFileContent(const ListFileContext& ctx, const char* prefix, FileTransaction& transaction,
+                                      std::filesystem::path& path) {
   std::string name = ListFileName(prefix, ctx.number);
-  auto found = FindFileNoCase(ctx.dataDir, name);
-  path = found ? *found : ctx.dataDir / name;
-  auto bytes = found ? ReadWholeFile(*found) : std::nullopt;
+  path = PathForWriting(ctx.dataDir, name);
+  std::vector<uint8_t>* bytes = nullptr;
+  if (transaction.Planned(path) || FileExistsNoCase(ctx.dataDir, name)) bytes = transaction.Content(path);
   if (!bytes || bytes->size() < kListHeaderSize) {
     ctx.prompter.ShowError(Msg(8004, path.string()));
-    return std::nullopt;
+    return nullptr;
   }
   return bytes;
 }
 
-bool StoreWithNewAccessStamp(const ListFileContext& ctx, const std::filesystem::path& path,
-                             std::vector<uint8_t>& bytes) {
-  WriteTimeStamp(bytes.data() + 252, ctx.clock.Now());
-  if (WriteFileAtomically(path, bytes)) return true;
-  ctx.prompter.ShowError(Msg(8004, path.string()));
+// Commits a transaction of the list's own; a transaction of the caller is committed by the caller.
+bool CommitOwn(const ListFileContext& ctx, FileTransaction& own, const std::filesystem::path& path) {
+  if (ctx.transaction || own.Commit()) return true;
+  ctx.prompter.ShowError(Msg(8016, path.string()));
   return false;
 }
 
@@ -54,17 +56,18 @@ int CreateListFile(const ListFileContext& ctx, const char* prefix, const uint8_t
   WriteTimeStamp(header.data() + 242, now);
   WriteTimeStamp(header.data() + 252, now);
   PutU16(header.data() + kMaximumOffset, kListMaximum);
-  if (!WriteFileAtomically(path, header)) {
-    ctx.prompter.ShowError(Msg(8004, path.string()));
-    return -1;
-  }
-  return 1;
+  FileTransaction own(ctx.dataDir);
+  FileTransaction& transaction = ctx.transaction ? *ctx.transaction : own;
+  transaction.Replace(path, std::move(header));
+  return CommitOwn(ctx, own, path) ? 1 : -1;
 }
 
 int LoadList(const ListFileContext& ctx, const char* prefix, NameList& list) {
   list.Clear();
+  FileTransaction own(ctx.dataDir);
+  FileTransaction& transaction = ctx.transaction ? *ctx.transaction : own;
   std::filesystem::path path;
-  auto bytes = ReadListFile(ctx, prefix, path);
+  std::vector<uint8_t>* bytes = ListFileContent(ctx, prefix, transaction, path);
   if (!bytes) return -1;
   if (ctx.progress) {
     ctx.progress->SetLine(1, std::string(MessageText(8075)));
@@ -82,12 +85,17 @@ int LoadList(const ListFileContext& ctx, const char* prefix, NameList& list) {
     }
     list.PushFrontUnchecked(std::move(text));
   }
-  return StoreWithNewAccessStamp(ctx, path, *bytes) ? 1 : -1;
+  WriteTimeStamp(bytes->data() + kAccessStampOffset, ctx.clock.Now());
+  if (CommitOwn(ctx, own, path)) return 1;
+  list.Clear();
+  return -1;
 }
 
 int SaveList(const ListFileContext& ctx, const char* prefix, const NameList& list) {
+  FileTransaction own(ctx.dataDir);
+  FileTransaction& transaction = ctx.transaction ? *ctx.transaction : own;
   std::filesystem::path path;
-  auto bytes = ReadListFile(ctx, prefix, path);
+  std::vector<uint8_t>* bytes = ListFileContent(ctx, prefix, transaction, path);
   if (!bytes) return -1;
   if (ctx.progress) {
     ctx.progress->SetLine(1, std::string(MessageText(8076)));
@@ -106,7 +114,8 @@ int SaveList(const ListFileContext& ctx, const char* prefix, const NameList& lis
   // what lay behind the last entry before stays there; readers stop after count entries
   if (bytes->size() < kListHeaderSize + entries.size()) bytes->resize(kListHeaderSize + entries.size());
   std::copy(entries.begin(), entries.end(), bytes->begin() + kListHeaderSize);
-  return StoreWithNewAccessStamp(ctx, path, *bytes) ? 1 : -1;
+  WriteTimeStamp(bytes->data() + kAccessStampOffset, ctx.clock.Now());
+  return CommitOwn(ctx, own, path) ? 1 : -1;
 }
 
 }  // namespace vl

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/clock.hpp"
+#include "common/file_transaction.hpp"
 #include "common/prompter.hpp"
 #include "storage/name_list.hpp"
 
@@ -17,6 +18,8 @@ struct ListFileContext {
   Prompter& prompter;
   const Clock& clock;
   ProgressWindow* progress = nullptr;
+  // When given, writes become part of it; otherwise each operation commits its own.
+  FileTransaction* transaction = nullptr;
 };
 
 // Empties the list and writes an empty list file; asks 8008 when it exists. listName: "Orte" or "Berufe".

@@ -46,16 +46,19 @@ std::vector<uint8_t> ReadTitles(ByteReader& r) {
 
 PersonRecordReader::Sync PersonRecordReader::Synchronise() {
   int run = 0;
-  bool stray = false;
+  Sync sync;
   while (!reader_.AtEnd()) {
     if (reader_.U8() == kSyncByte) {
-      if (++run == 4) return stray ? Sync::FoundAfterStrayBytes : Sync::Found;
+      if (++run == 4) {
+        sync.found = true;
+        return sync;
+      }
     } else {
       run = 0;
-      stray = true;
+      sync.strayBytes = true;
     }
   }
-  return Sync::EndOfFile;
+  return sync;
 }
 
 std::optional<StoredPerson> PersonRecordReader::ReadRecord() {

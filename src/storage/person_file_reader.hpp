@@ -29,7 +29,10 @@ struct StoredPerson {
 
 class PersonRecordReader {
  public:
-  enum class Sync { Found, FoundAfterStrayBytes, EndOfFile };
+  struct Sync {
+    bool found = false;       // false: the file ended first
+    bool strayBytes = false;  // bytes other than the marker came before it (or before the end)
+  };
 
   explicit PersonRecordReader(const std::vector<uint8_t>& bytes) : reader_(bytes) {}
   // Skips to just behind the next four marker bytes.

@@ -139,15 +139,12 @@ bool PersonIndex::AddDocument(PersonCard& card, std::string_view description, st
 void PersonIndex::RemoveDocuments(PersonCard& card) { card.documents.clear(); }
 
 void UnlinkPerson(PersonCard& card) {
-  auto dropChildLink = [&card](PersonCard* parent) {
-    if (parent == nullptr) return;
-    auto& links = parent->children;
-    auto it = std::find_if(links.begin(), links.end(), [&card](const ChildLink& l) { return l.child == &card; });
-    if (it != links.end()) links.erase(it);
+  auto dropChildLinks = [&card](PersonCard* parent) {
+    if (parent != nullptr) std::erase_if(parent->children, [&card](const ChildLink& l) { return l.child == &card; });
   };
-  dropChildLink(card.father);
+  dropChildLinks(card.father);
   card.father = nullptr;
-  dropChildLink(card.mother);
+  dropChildLinks(card.mother);
   card.mother = nullptr;
 
   for (const ChildLink& link : card.children) {
@@ -160,7 +157,9 @@ void UnlinkPerson(PersonCard& card) {
   for (const UnionEntry& entry : card.unions) {
     PersonCard* spouse = entry.spouse;
     if (spouse == nullptr || spouse == &card) continue;
-    EraseUnion(*spouse, [&card](const UnionEntry& theirs) { return theirs.spouse == &card; });
+    // every union with this card goes, so that no spouse keeps a reference to it
+    while (EraseUnion(*spouse, [&card](const UnionEntry& theirs) { return theirs.spouse == &card; })) {
+    }
   }
   card.unions.clear();
 }

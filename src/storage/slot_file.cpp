@@ -1,14 +1,11 @@
 #include "storage/slot_file.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
+#include <set>
 #include <stdexcept>
 
 #include "common/byte_io.hpp"
+#include "common/file_io.hpp"
 #include "common/file_names.hpp"
 #include "common/messages.hpp"
 #include "storage/card_file_names.hpp"
@@ -16,78 +13,49 @@
 namespace vl {
 namespace {
 
-// An open file descriptor with whole-transfer positioned reads and writes; closed on scope exit.
-class PositionedFile {
+int64_t RecordOffset(int slot, int recordSize) {
+  return static_cast<int64_t>(kSlotFileHeaderSize) + static_cast<int64_t>(slot) * recordSize;
+}
+
+// The bytes the operations read: what a running transaction plans for the file, else the file.
+class SlotFileSource {
  public:
-  PositionedFile(const std::filesystem::path& path, int flags) : fd_(::open(path.c_str(), flags | O_CLOEXEC, 0644)) {}
-  ~PositionedFile() {
-    if (fd_ >= 0) ::close(fd_);
+  SlotFileSource(const SlotFileContext& ctx, const std::filesystem::path& path) {
+    if (ctx.transaction) planned_ = ctx.transaction->Planned(path);
+    if (planned_) return;
+    auto found = FindFileNoCase(ctx.dataDir, SlotFileName(ctx.kind, ctx.cardFileNumber));
+    if (found) file_.emplace(*found, OpenFile::Mode::Read);
   }
-  PositionedFile(const PositionedFile&) = delete;
-  PositionedFile& operator=(const PositionedFile&) = delete;
 
-  bool IsOpen() const { return fd_ >= 0; }
+  // nullopt when the file is missing, unreadable or shorter than a header.
+  std::optional<SlotFileHeader> Header() const {
+    std::vector<uint8_t> bytes(kSlotFileHeaderSize);
+    if (!Read(bytes.data(), bytes.size(), 0)) return std::nullopt;
+    return SlotFileHeader::FromBytes(bytes);
+  }
 
-  // False on an error or when the file ends before size bytes.
-  bool ReadAt(uint8_t* out, size_t size, off_t offset) const {
-    while (size > 0) {
-      ssize_t n = ::pread(fd_, out, size, offset);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      out += n;
-      size -= static_cast<size_t>(n);
-      offset += n;
+  bool Read(uint8_t* out, size_t size, int64_t offset) const {
+    if (planned_) {
+      if (offset < 0 || static_cast<uint64_t>(offset) + size > planned_->size()) return false;
+      std::copy_n(planned_->begin() + offset, size, out);
+      return true;
     }
-    return true;
+    return file_ && file_->ReadAt(out, size, offset);
   }
-
-  bool WriteAt(const uint8_t* data, size_t size, off_t offset) const {
-    while (size > 0) {
-      ssize_t n = ::pwrite(fd_, data, size, offset);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      data += n;
-      size -= static_cast<size_t>(n);
-      offset += n;
-    }
-    return true;
-  }
-
-  // Makes the data written so far durable before anything written later.
-  bool Sync() const { return ::fdatasync(fd_) == 0; }
 
  private:
-  int fd_;
+  const std::vector<uint8_t>* planned_ = nullptr;
+  std::optional<OpenFile> file_;
 };
 
-std::optional<SlotFileHeader> ReadHeaderFrom(const PositionedFile& file) {
-  std::vector<uint8_t> bytes(kSlotFileHeaderSize);
-  if (!file.ReadAt(bytes.data(), bytes.size(), 0)) return std::nullopt;
-  return SlotFileHeader::FromBytes(bytes);
+void StoreHeader(std::vector<uint8_t>& content, const SlotFileHeader& header) {
+  std::copy(header.Bytes().begin(), header.Bytes().end(), content.begin());
 }
 
-bool WriteHeaderTo(const PositionedFile& file, const SlotFileHeader& header) {
-  return file.WriteAt(header.Bytes().data(), header.Bytes().size(), 0);
-}
-
-bool WriteChangeStampTo(const PositionedFile& file, const TimeStamp& now) {
-  uint8_t stamp[kTimeStampSize];
-  WriteTimeStamp(stamp, now);
-  return file.WriteAt(stamp, sizeof stamp, SlotFileHeader::kChangedOffset);
-}
-
-off_t RecordOffset(int slot, int recordSize) {
-  return static_cast<off_t>(kSlotFileHeaderSize) + static_cast<off_t>(slot) * recordSize;
-}
-
-// Opens the existing file (found in any case) and reads its header; header stays empty when
-// either fails. A header cut short is as unusable as a missing file.
-void OpenWithHeader(const SlotFileContext& ctx, int flags, std::optional<PositionedFile>& file,
-                    std::optional<SlotFileHeader>& header) {
-  auto found = FindFileNoCase(ctx.dataDir, SlotFileName(ctx.kind, ctx.cardFileNumber));
-  if (!found) return;
-  file.emplace(*found, flags);
-  if (file->IsOpen()) header = ReadHeaderFrom(*file);
+void StoreAt(std::vector<uint8_t>& content, int64_t offset, std::span<const uint8_t> bytes) {
+  size_t end = static_cast<size_t>(offset) + bytes.size();
+  if (content.size() < end) content.resize(end, 0);
+  std::copy(bytes.begin(), bytes.end(), content.begin() + offset);
 }
 
 bool InMap(int slot) { return slot >= 0 && slot < kMaxSlots; }
@@ -172,11 +140,18 @@ int SlotFileHeader::IndexOfSlot(int slot) const {
 
 std::vector<SlotEntry> SlotFileHeader::Entries() const {
   std::vector<SlotEntry> entries;
+  std::vector<bool> listed(0x10000, false);
   int n = UsableCount();
-  entries.reserve(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) entries.push_back({OrderSlot(i), KeyPerson(i)});
+  for (int i = 0; i < n; ++i) {
+    uint16_t slot = OrderSlot(i);
+    if (listed[slot]) continue;  // a damaged table may name a slot more than once
+    listed[slot] = true;
+    entries.push_back({slot, KeyPerson(i)});
+  }
   return entries;
 }
+
+bool SlotFileHeader::HasRepeatedEntries() const { return Entries().size() < static_cast<size_t>(UsableCount()); }
 
 // ---- SlotFile ----
 
@@ -189,91 +164,103 @@ int SlotFile::RecordSize() const { return InfoOfKind(ctx_.kind).recordSize; }
 void SlotFile::ShowOpenFailure() const { ctx_.prompter.ShowError(Msg(8004, Path().string())); }
 void SlotFile::ShowWriteFailure() const { ctx_.prompter.ShowError(Msg(8016, Path().string())); }
 
+int SlotFile::Change(const std::function<int(FileTransaction&)>& change) {
+  FileTransaction own(ctx_.dataDir);
+  int result = change(ctx_.transaction ? *ctx_.transaction : own);
+  if (result < 0) return result;
+  if (!ctx_.transaction && !own.Commit()) {
+    ShowWriteFailure();
+    return -1;
+  }
+  return result;
+}
+
+int SlotFile::MarkModifiedWhenStored(int result) {
+  if (result >= 0 && ctx_.modified) ctx_.modified->Set();
+  return result;
+}
+
 int SlotFile::Create(const uint8_t* ownerBlock) {
   std::filesystem::path path = Path();
   if (FileExistsNoCase(ctx_.dataDir, SlotFileName(ctx_.kind, ctx_.cardFileNumber)) &&
       !ctx_.prompter.AskYesNo(Msg(8009, path.string()))) {
     return -1;
   }
-  PositionedFile file(path, O_RDWR | O_CREAT | O_TRUNC);
-  if (!file.IsOpen()) {
-    ShowOpenFailure();
-    return -1;
-  }
   SlotFileHeader header = SlotFileHeader::Empty(ownerBlock, RecordSize(), ctx_.clock.Now());
-  if (!WriteHeaderTo(file, header)) {
-    ShowWriteFailure();
-    return -1;
-  }
-  return 1;
+  return Change([&](FileTransaction& transaction) {
+    transaction.Replace(path, header.Bytes());
+    return 1;
+  });
 }
 
 std::optional<SlotFileHeader> SlotFile::ReadHeader() {
-  std::optional<PositionedFile> file;
-  std::optional<SlotFileHeader> header;
-  OpenWithHeader(ctx_, O_RDONLY, file, header);
+  auto header = SlotFileSource(ctx_, Path()).Header();
   if (!header) ShowOpenFailure();
   return header;
+}
+
+std::vector<uint8_t>* SlotFile::ContentWithHeader(FileTransaction& transaction, std::optional<SlotFileHeader>& header) {
+  std::vector<uint8_t>* content = nullptr;
+  if (FindFileNoCase(ctx_.dataDir, SlotFileName(ctx_.kind, ctx_.cardFileNumber)) || transaction.Planned(Path())) {
+    content = transaction.Content(Path());
+  }
+  if (content) header = SlotFileHeader::FromBytes(std::span<const uint8_t>(*content).first(
+                   std::min<size_t>(content->size(), kSlotFileHeaderSize)));
+  return header ? content : nullptr;
 }
 
 int SlotFile::Write(std::span<uint8_t> record, int slot) {
   if (record.size() != static_cast<size_t>(RecordSize())) {
     throw std::invalid_argument("certificate record of the wrong size");
   }
-  std::optional<PositionedFile> file;
-  std::optional<SlotFileHeader> header;
-  OpenWithHeader(ctx_, O_RDWR, file, header);
-  if (!header) {
-    ShowOpenFailure();
-    return -1;
-  }
-  TimeStamp now = ctx_.clock.Now();
-  if (IsNewSlot(slot)) {
-    std::optional<int> free = header->FirstFreeSlot();
-    int n = header->UsableCount();
-    // A damaged count could leave no table entry for the new slot; that is a full file too.
-    if (!free || n >= kMaxSlots) {
-      std::string kindName(MessageText(InfoOfKind(ctx_.kind).counterMessage));
-      ctx_.prompter.ShowError(Msg(8010, kindName, static_cast<int>(header->MaxSlots())));
-      ctx_.prompter.ShowError(Msg(8011));
+  return MarkModifiedWhenStored(Change([&](FileTransaction& transaction) {
+    std::optional<SlotFileHeader> header;
+    std::vector<uint8_t>* content = ContentWithHeader(transaction, header);
+    if (!content) {
+      ShowOpenFailure();
       return -1;
     }
-    slot = *free;
-    header->SetOrderSlot(n, static_cast<uint16_t>(slot));
-    header->SetKeyPerson(n, GetU16(&record[kRecordKeyPersonOffset]));
-    header->SetCount(static_cast<int16_t>(n + 1));
-    header->SetMapByte(slot, kSlotInUse);
-    WriteTimeStamp(&record[kRecordCreatedOffset], now);
-  } else if (!header->InUse(slot)) {
-    ctx_.prompter.ShowError(Msg(8012));
-    // A slot beyond the map can never become valid; writing it would only grow the file.
-    if (!InMap(slot)) return -1;
-  }
-  WriteTimeStamp(&record[kRecordChangedOffset], now);
-  header->SetLastChange(now);
-
-  // The record reaches the disk before the header that marks its slot, so a crash in
-  // between leaves at worst an unused record, never a marked slot without its record.
-  if (!file->WriteAt(record.data(), record.size(), RecordOffset(slot, RecordSize())) || !file->Sync() ||
-      !WriteHeaderTo(*file, *header)) {
-    ShowWriteFailure();
-    return -1;
-  }
-  if (ctx_.modified) ctx_.modified->Set();
-  return slot;
+    TimeStamp now = ctx_.clock.Now();
+    int target = slot;
+    if (IsNewSlot(slot)) {
+      std::optional<int> free = header->FirstFreeSlot();
+      int n = header->UsableCount();
+      // A damaged count could leave no table entry for the new slot; that is a full file too.
+      if (!free || n >= kMaxSlots) {
+        std::string kindName(MessageText(InfoOfKind(ctx_.kind).counterMessage));
+        ctx_.prompter.ShowError(Msg(8010, kindName, static_cast<int>(header->MaxSlots())));
+        ctx_.prompter.ShowError(Msg(8011));
+        return -1;
+      }
+      target = *free;
+      header->SetOrderSlot(n, static_cast<uint16_t>(target));
+      header->SetKeyPerson(n, GetU16(&record[kRecordKeyPersonOffset]));
+      header->SetCount(static_cast<int16_t>(n + 1));
+      header->SetMapByte(target, kSlotInUse);
+      WriteTimeStamp(&record[kRecordCreatedOffset], now);
+    } else if (!header->InUse(slot)) {
+      ctx_.prompter.ShowError(Msg(8012));
+      // A slot beyond the map can never become valid; writing it would only grow the file.
+      if (!InMap(slot)) return -1;
+    }
+    WriteTimeStamp(&record[kRecordChangedOffset], now);
+    header->SetLastChange(now);
+    StoreHeader(*content, *header);
+    StoreAt(*content, RecordOffset(target, RecordSize()), record);
+    return target;
+  }));
 }
 
 int SlotFile::Read(int slot, std::vector<uint8_t>& record) {
   if (IsNewSlot(slot)) return -1;
-  std::optional<PositionedFile> file;
-  std::optional<SlotFileHeader> header;
-  OpenWithHeader(ctx_, O_RDONLY, file, header);
+  SlotFileSource source(ctx_, Path());
+  auto header = source.Header();
   if (!header) {
     ShowOpenFailure();
     return -1;
   }
   std::vector<uint8_t> bytes(static_cast<size_t>(RecordSize()));
-  if (!header->InUse(slot) || !file->ReadAt(bytes.data(), bytes.size(), RecordOffset(slot, RecordSize()))) {
+  if (!header->InUse(slot) || !source.Read(bytes.data(), bytes.size(), RecordOffset(slot, RecordSize()))) {
     ctx_.prompter.ShowError(Msg(8013));
     return -1;
   }
@@ -286,55 +273,67 @@ int SlotFile::DeleteSilently(int slot) { return DeleteImpl(slot, false); }
 
 int SlotFile::DeleteImpl(int slot, bool reportOpenFailure) {
   if (IsNewSlot(slot)) return -1;
-  std::optional<PositionedFile> file;
-  std::optional<SlotFileHeader> header;
-  OpenWithHeader(ctx_, O_RDWR, file, header);
-  if (!header) {
-    if (reportOpenFailure) ShowOpenFailure();
-    return -1;
-  }
-  TimeStamp now = ctx_.clock.Now();
-  int k = header->InUse(slot) ? header->IndexOfSlot(slot) : -1;
-  if (k < 0) {
-    ctx_.prompter.ShowError(Msg(8012));
-    if (!WriteChangeStampTo(*file, now)) ShowWriteFailure();
-    return -1;
-  }
-  int n = header->UsableCount();
-  header->SetMapByte(slot, kSlotFree);
-  if (k < n - 1) {
-    for (int i = k; i < n - 1; ++i) {
-      header->SetOrderSlot(i, header->OrderSlot(i + 1));
-      header->SetKeyPerson(i, header->KeyPerson(i + 1));
+  bool renewStampOnly = false;
+  int result = Change([&](FileTransaction& transaction) {
+    std::optional<SlotFileHeader> header;
+    std::vector<uint8_t>* content = ContentWithHeader(transaction, header);
+    if (!content) {
+      if (reportOpenFailure) ShowOpenFailure();
+      return -1;
     }
-    header->SetOrderSlot(n - 1, 0);
-  } else {
-    header->SetOrderSlot(k, 0);
-    header->SetKeyPerson(k, 0);
-  }
-  header->SetCount(static_cast<int16_t>(n - 1));
-  header->SetLastChange(now);
-  if (!WriteHeaderTo(*file, *header)) {
-    ShowWriteFailure();
-    return -1;
-  }
-  if (ctx_.modified) ctx_.modified->Set();
-  return slot;
+    TimeStamp now = ctx_.clock.Now();
+    int k = header->InUse(slot) ? header->IndexOfSlot(slot) : -1;
+    if (k < 0) {
+      ctx_.prompter.ShowError(Msg(8012));
+      renewStampOnly = true;
+      return -1;
+    }
+    int n = header->UsableCount();
+    header->SetMapByte(slot, kSlotFree);
+    if (k < n - 1) {
+      for (int i = k; i < n - 1; ++i) {
+        header->SetOrderSlot(i, header->OrderSlot(i + 1));
+        header->SetKeyPerson(i, header->KeyPerson(i + 1));
+      }
+      header->SetOrderSlot(n - 1, 0);
+    } else {
+      header->SetOrderSlot(k, 0);
+      header->SetKeyPerson(k, 0);
+    }
+    header->SetCount(static_cast<int16_t>(n - 1));
+    header->SetLastChange(now);
+    StoreHeader(*content, *header);
+    return slot;
+  });
+  // A refused deletion still tells the file that it was looked at, unless it is part of a
+  // larger change that the refusal abandons as a whole.
+  if (renewStampOnly && !ctx_.transaction) RenewChangeStamp();
+  return MarkModifiedWhenStored(result);
+}
+
+void SlotFile::RenewChangeStamp() {
+  FileTransaction own(ctx_.dataDir);
+  std::optional<SlotFileHeader> header;
+  std::vector<uint8_t>* content = ContentWithHeader(own, header);
+  if (!content) return;
+  header->SetLastChange(ctx_.clock.Now());
+  StoreHeader(*content, *header);
+  if (!own.Commit()) ShowWriteFailure();
 }
 
 int SlotFile::ForEachCertificate(const Visitor& visit) {
-  std::optional<PositionedFile> file;
-  std::optional<SlotFileHeader> header;
-  OpenWithHeader(ctx_, O_RDONLY, file, header);
+  SlotFileSource source(ctx_, Path());
+  auto header = source.Header();
   if (!header) {
     ShowOpenFailure();
     return -1;
   }
+  if (header->HasRepeatedEntries()) ctx_.prompter.ShowError(Msg(8012));
   int visited = 0;
   std::vector<uint8_t> record(static_cast<size_t>(RecordSize()));
   for (const SlotEntry& entry : header->Entries()) {
     if (!header->InUse(entry.slot)) continue;
-    if (!file->ReadAt(record.data(), record.size(), RecordOffset(entry.slot, RecordSize()))) {
+    if (!source.Read(record.data(), record.size(), RecordOffset(entry.slot, RecordSize()))) {
       ctx_.prompter.ShowError(Msg(8013));
       continue;
     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/clock.hpp"
+#include "common/file_transaction.hpp"
 #include "common/prompter.hpp"
 #include "storage/modified_flag.hpp"
 
@@ -91,8 +92,10 @@ class SlotFileHeader {
   std::optional<int> FirstFreeSlot() const;
   // Index of the first table A entry naming slot, or -1.
   int IndexOfSlot(int slot) const;
-  // The stored certificates in storage order (table A with table B).
+  // The stored certificates in storage order (table A with table B), each slot once.
   std::vector<SlotEntry> Entries() const;
+  // True when table A names a slot more than once (a damaged file).
+  bool HasRepeatedEntries() const;
 
  private:
   std::vector<uint8_t> bytes_;
@@ -107,6 +110,8 @@ struct SlotFileContext {
   Prompter& prompter;
   const Clock& clock;
   ModifiedFlag* modified = nullptr;  // set by writes and deletions when given
+  // When given, changes become part of it and reach the disk with its commit; reads see them.
+  FileTransaction* transaction = nullptr;
 };
 
 class SlotFile {
@@ -138,13 +143,22 @@ class SlotFile {
   std::optional<SlotFileHeader> ReadHeader();
 
   // Calls visit for every stored certificate in storage order with its table entry and record,
-  // reading the header once. A listed slot whose record is missing shows 8013 and is skipped.
+  // reading the header once. A listed slot whose record is missing shows 8013 and is skipped;
+  // a slot that table A names more than once is visited once, after 8012.
   // Returns the number of certificates visited, or -1 when the file cannot be read.
   using Visitor = std::function<void(const SlotEntry& entry, std::span<const uint8_t> record)>;
   int ForEachCertificate(const Visitor& visit);
 
  private:
   int DeleteImpl(int slot, bool reportOpenFailure);
+  // Runs change in the context's transaction, or in one of its own that it commits (8016 when
+  // that fails). A change that returns -1 is not committed.
+  int Change(const std::function<int(FileTransaction&)>& change);
+  // The planned content of the file with its header; nullptr when it cannot be read.
+  std::vector<uint8_t>* ContentWithHeader(FileTransaction& transaction, std::optional<SlotFileHeader>& header);
+  void RenewChangeStamp();
+  // Sets the card file's modified flag when result is a stored slot; returns result.
+  int MarkModifiedWhenStored(int result);
   void ShowOpenFailure() const;
   void ShowWriteFailure() const;
 

@@ -107,9 +107,9 @@ TEST(AtomicWrite, AFailedWriteLeavesTheOldContent) {
   test::TempDir dir;
   auto path = dir.Path() / "DATA";
   ASSERT_TRUE(WriteFileAtomically(path, {1, 2, 3}));
-  AtomicWriteFaults::FailAfter(0);
+  FileFaults::FailOperation(2);  // the write of the new version
   EXPECT_FALSE(WriteFileAtomically(path, {9, 9}));
-  AtomicWriteFaults::Clear();
+  FileFaults::Disarm();
   EXPECT_EQ(ReadWholeFile(path), (std::vector<uint8_t>{1, 2, 3}));
   size_t entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++entries;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
+
 #include "storage/card_file.hpp"
 #include "storage/card_file_names.hpp"
 #include "storage_test_support.hpp"
@@ -269,6 +272,57 @@ TEST_F(NormaliseTest, UnionsWithoutComparableDatesStayInPlace) {
   man->unions = {{w1, D(1, 1, 1890), "", kNoSlot, 1}, {w2, {}, "", kNoSlot, 1}};
   index.NormaliseFamilyLinks();
   EXPECT_EQ(man->unions[0].spouse, w1);
+}
+
+// The passes of neighbour swaps as they are described, to compare the fast ordering with.
+template <typename T, typename SecondBeforeFirst>
+void ReferencePasses(std::vector<T>& items, SecondBeforeFirst before) {
+  for (bool swapped = true; swapped;) {
+    swapped = false;
+    for (size_t i = 0; i + 1 < items.size(); ++i) {
+      if (before(items[i], items[i + 1])) {
+        std::swap(items[i], items[i + 1]);
+        swapped = true;
+      }
+    }
+  }
+}
+
+TEST_F(NormaliseTest, OrderEqualsThatOfNeighbourPassesForPartlyKnownDates) {
+  std::mt19937 random(7);
+  // few distinct values, many unknown parts: the cases where "equal" is not transitive
+  auto part = [&random](int unknownEvery, int low, int high) {
+    return static_cast<int16_t>(random() % unknownEvery == 0 ? -1 : low + static_cast<int>(random() % (high - low + 1)));
+  };
+  for (int round = 0; round < 300; ++round) {
+    PersonCard* parent = index.Create("P", 1);
+    const int count = 1 + static_cast<int>(random() % 12);
+    for (int i = 0; i < count; ++i) {
+      DateTimeValue birth{0, part(3, 1, 3), part(3, 1, 3), part(4, 1850, 1852), 0, 0};
+      PersonCard* child = Child("k", birth);
+      parent->children.push_back({child, 0});
+      PersonCard* spouse = index.Create("S", 1);
+      parent->unions.push_back({spouse, {0, part(3, 1, 3), part(3, 1, 3), part(4, 1850, 1852), 0, 0}, "", kNoSlot, 1});
+    }
+    std::vector<ChildLink> children = parent->children;
+    std::vector<UnionEntry> unions = parent->unions;
+    auto reference = [](const ChildLink& l) -> std::optional<DateValue> {
+      DateValue birth = l.child->birth.Date();
+      return birth.year >= 1 ? std::optional(birth) : std::nullopt;
+    };
+    ReferencePasses(children, [&](const ChildLink& first, const ChildLink& second) {
+      auto a = reference(first), b = reference(second);
+      return (a && !b) || (a && b && CompareDates(*a, *b) == 1);
+    });
+    ReferencePasses(unions, [](const UnionEntry& first, const UnionEntry& second) {
+      return CompareDates(first.date.Date(), second.date.Date()) == 1;
+    });
+    index.NormaliseFamilyLinks();
+    ASSERT_EQ(parent->children.size(), children.size());
+    for (size_t i = 0; i < children.size(); ++i) ASSERT_EQ(parent->children[i].child, children[i].child) << round;
+    for (size_t i = 0; i < unions.size(); ++i) ASSERT_EQ(parent->unions[i].spouse, unions[i].spouse) << round;
+    index.Clear();
+  }
 }
 
 }  // namespace

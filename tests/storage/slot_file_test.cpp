@@ -448,12 +448,31 @@ TEST_F(SlotFileTest, ForEachCertificateWalksTableAOrder) {
   EXPECT_EQ(prompter_.Ids(), std::vector<int>{8013});
 }
 
+TEST_F(SlotFileTest, ASlotThatTableANamesManyTimesIsVisitedOnceAfter8012) {
+  SlotFile file = CreatedBirthFile();
+  auto record = Record(kBirthSize, 0x42, 1);
+  ASSERT_EQ(file.Write(record, -1), 0);
+  // n = 10000, every entry of table A naming slot 0
+  Patch(DataDir() / "NAISS.001", 262, {0x10, 0x27});
+  Patch(DataDir() / "NAISS.001", kTableAAt, std::vector<uint8_t>(20000, 0));
+  int visits = 0;
+  EXPECT_EQ(file.ForEachCertificate([&](const SlotEntry& entry, std::span<const uint8_t>) {
+    EXPECT_EQ(entry.slot, 0);
+    ++visits;
+  }), 1);
+  EXPECT_EQ(visits, 1);
+  EXPECT_EQ(prompter_.Ids(), std::vector<int>{8012});
+}
+
 TEST(SlotFileHeaderTest, DamagedCountsNeverReachBeyondTheTables) {
   SlotFileHeader header;
   header.SetCount(-3);
   EXPECT_TRUE(header.Entries().empty());
   header.SetCount(32000);
-  EXPECT_EQ(header.Entries().size(), 10000u);
+  header.SetOrderSlot(9999, 7);
+  // 10000 entries are read, of which 9999 name slot 0
+  EXPECT_EQ(header.Entries(), (std::vector<SlotEntry>{{0, 0}, {7, 0}}));
+  EXPECT_TRUE(header.HasRepeatedEntries());
   header.SetMaxSlots(-1);
   EXPECT_FALSE(header.FirstFreeSlot());
   header.SetMaxSlots(32000);

@@ -19,3 +19,19 @@ class TempDir {
 };
 
 }  // namespace vl::test
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace vl::test {
+
+// Every file of a directory (not below it) by name, with its bytes.
+using DirectorySnapshot = std::map<std::string, std::vector<uint8_t>>;
+DirectorySnapshot Snapshot(const std::filesystem::path& dir);
+// Makes the directory hold exactly the snapshot's files again.
+void Restore(const std::filesystem::path& dir, const DirectorySnapshot& snapshot);
+// Names of the snapshot's files that start with ".~" (temporary files of an unfinished write).
+std::vector<std::string> TemporaryFiles(const DirectorySnapshot& snapshot);
+
+}  // namespace vl::test

@@ -109,6 +109,33 @@ void BM_NormaliseFamilyLinks(benchmark::State& state) {
 }
 BENCHMARK(BM_NormaliseFamilyLinks)->Unit(benchmark::kMillisecond);
 
+// One parent with 65,535 children (and as many unions) linked latest first: each
+// normalisation has to reverse them all.
+void BM_NormaliseOneParentWithMostChildren(benchmark::State& state) {
+  ScriptedPrompter prompter;
+  CardFile card(prompter);
+  PersonCard* parent = card.persons.Create("Vater", 5);
+  std::vector<PersonCard*> children;
+  for (int i = 0; i < 65534; ++i) {
+    PersonCard* child = card.persons.Create("Kind", 4);
+    child->birth = Date(1 + i % 28, 1 + (i / 28) % 12, 1900 - i / 336);
+    child->father = parent;
+    children.push_back(child);
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    parent->children.clear();
+    parent->unions.clear();
+    for (PersonCard* child : children) {
+      parent->children.push_back({child, 0});
+      parent->unions.push_back({child, child->birth, "", kNoSlot, 1});
+    }
+    state.ResumeTiming();
+    card.persons.NormaliseFamilyLinks();
+  }
+}
+BENCHMARK(BM_NormaliseOneParentWithMostChildren)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace vl
 

@@ -1,7 +1,7 @@
 // Date order of children and unions, and the union index of each child link.
 #include <algorithm>
 #include <optional>
-#include <unordered_map>
+#include <functional>
 
 #include "storage/person_index.hpp"
 
@@ -67,7 +67,25 @@ void OrderLikeNeighbourPasses(std::vector<T>& items, size_t begin, size_t end, D
 }
 
 // Children without a reference date come first in their order, then the others by date.
+// True when the second child lies before the first, as the passes see it.
+bool ChildSwaps(const ChildLink& first, const ChildLink& second) {
+  auto a = first.child ? ReferenceDate(*first.child) : std::nullopt;
+  auto b = second.child ? ReferenceDate(*second.child) : std::nullopt;
+  return a && (!b || CompareDates(*a, *b) == kBEarlier);
+}
+
+bool UnionSwaps(const UnionEntry& first, const UnionEntry& second) {
+  return CompareDates(first.date.Date(), second.date.Date()) == kBEarlier;
+}
+
+// A list in which no pass would swap anything is already in its final order (the common case).
+template <typename T, typename Swaps>
+bool NoPassWouldSwap(const std::vector<T>& items, Swaps swaps) {
+  return std::adjacent_find(items.begin(), items.end(), swaps) == items.end();
+}
+
 void SortChildren(PersonCard& card) {
+  if (NoPassWouldSwap(card.children, ChildSwaps)) return;
   struct Keyed {
     ChildLink link;
     std::optional<DateValue> date;
@@ -85,6 +103,7 @@ void SortChildren(PersonCard& card) {
 
 // A union whose year is unknown compares with nothing, so it never moves and nothing passes it.
 void SortUnions(PersonCard& card) {
+  if (NoPassWouldSwap(card.unions, UnionSwaps)) return;
   auto dateOf = [](const UnionEntry& entry) { return entry.date.Date(); };
   size_t segment = 0;
   for (size_t i = 0; i <= card.unions.size(); ++i) {
@@ -96,19 +115,25 @@ void SortUnions(PersonCard& card) {
 
 // The union index counts civil marriages only; a later matching union overrides an earlier one.
 void AssignUnionIndexes(PersonCard& parent) {
-  std::unordered_map<const PersonCard*, uint16_t> lastCivilUnionWith;
+  if (parent.children.empty()) return;
+  // (spouse, position among the civil marriages), the last one of each spouse found first
+  std::vector<std::pair<const PersonCard*, uint16_t>> civil;
   uint16_t k = 1;
   for (const UnionEntry& entry : parent.unions) {
-    if (entry.kind != 1) continue;
-    lastCivilUnionWith[entry.spouse] = k++;
+    if (entry.kind == 1) civil.emplace_back(entry.spouse, k++);
   }
-  auto indexWith = [&lastCivilUnionWith](const PersonCard* spouse) -> uint16_t {
-    auto it = lastCivilUnionWith.find(spouse);
-    return it == lastCivilUnionWith.end() ? 0 : it->second;
+  std::sort(civil.begin(), civil.end(), [](const auto& a, const auto& b) {
+    return std::less<const PersonCard*>()(a.first, b.first) || (a.first == b.first && a.second > b.second);
+  });
+  auto indexWith = [&civil](const PersonCard* spouse) -> uint16_t {
+    auto it = std::lower_bound(civil.begin(), civil.end(), spouse, [](const auto& entry, const PersonCard* key) {
+      return std::less<const PersonCard*>()(entry.first, key);
+    });
+    return it != civil.end() && it->first == spouse ? it->second : 0;
   };
   for (ChildLink& link : parent.children) {
     link.unionIndex = 0;
-    if (link.child == nullptr) continue;
+    if (link.child == nullptr || civil.empty()) continue;
     if (link.child->father == &parent) link.unionIndex = std::max(link.unionIndex, indexWith(link.child->mother));
     if (link.child->mother == &parent) link.unionIndex = std::max(link.unionIndex, indexWith(link.child->father));
   }

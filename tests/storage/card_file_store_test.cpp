@@ -134,8 +134,10 @@ TEST_F(CardFileStoreTest, HeaderBytesLieAtTheirOffsets) {
 TEST_F(CardFileStoreTest, PersonRecordBytesLieInTheirOrder) {
   auto card = CreateNamed(1);
   PersonIndex& index = card->persons;
+  PersonCard* placeholder = index.Create("Platzhalter", 11);
   PersonCard* father = index.Create("Meier Johann", 5);
   PersonCard* child = index.Create("Meier Anna Maria", 5);
+  index.Delete(placeholder);  // father: number 2, rank 1; child: number 3, rank 2
   index.SetSex(*father, 'H');
   child->father = father;
   father->children.push_back({child, 0});
@@ -149,7 +151,7 @@ TEST_F(CardFileStoreTest, PersonRecordBytesLieInTheirOrder) {
 
   auto box = InitialBoxStyle(kStyleMale);
   Bytes expected;
-  expected.fill(4, 0x01).text("Meier Johann").u16(5).u16(1).u16(1);
+  expected.fill(4, 0x01).text("Meier Johann").u16(5).u16(2).u16(1);
   expected.text("").text("").text("").text("");
   expected.text(std::string(800, 'n'));
   expected.u16(5 + 3 + 80).u8(3).raw("Dr.").u8(80).raw(std::string(80, 't')).u8(0).u8(0).u8(0);
@@ -160,7 +162,7 @@ TEST_F(CardFileStoreTest, PersonRecordBytesLieInTheirOrder) {
   expected.u16(4).u16(0xFFFF).u16(0xFFFF).u16(0xFFFF).u16(0xFFFF).u16(0xFFFF);
   expected.data.insert(expected.data.end(), box.begin(), box.end());
   expected.u16(0).u16(0);                 // father, mother
-  expected.u16(1).u16(2).u16(0);          // one child: person 2, union index 0
+  expected.u16(1).u16(3).u16(0);          // one child: person 3, union index 0
   expected.u16(1).u16(0).u16(0).u16(3).u16(4).u16(1850).u16(10).u16(0).text("Trier").u16(7).u16(1);
   expected.u16(1).text("Brief").text("BRIEF.TXT");
   size_t firstRecordSize = expected.data.size();
@@ -170,7 +172,7 @@ TEST_F(CardFileStoreTest, PersonRecordBytesLieInTheirOrder) {
   for (size_t i = 0; i < firstRecordSize; ++i) ASSERT_EQ(first[i], expected.data[i]) << "offset " << i;
   // the child's record names its father by number
   std::vector<uint8_t> tail(fiches.end() - 10, fiches.end());
-  EXPECT_EQ(tail, (std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // father 1, mother 0, no links
+  EXPECT_EQ(tail, (std::vector<uint8_t>{2, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // father 2, mother 0, no links
 }
 
 TEST_F(CardFileStoreTest, CardFileRoundTripsThroughSaveAndOpen) {

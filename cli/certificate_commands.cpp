@@ -55,7 +55,7 @@ void RunCertificates(CliContext& ctx, const CertificateOptions& options) {
   auto number = ExistingCardFile(ctx, options.number, home);
   if (!number) return;
 
-  SystemClock clock;
+  const Clock& clock = ctx.clock;
   ErrorNoticingPrompter prompter(ctx.prompter);
   SlotFile file(SlotFileContext{home.DataDir(), *number, *kind, prompter, clock, nullptr});
   nlohmann::ordered_json all = nlohmann::ordered_json::array();

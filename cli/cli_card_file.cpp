@@ -28,8 +28,7 @@ std::optional<int> ExistingCardFile(CliContext& ctx, const std::string& text, co
     ctx.exitCode = 1;
     return std::nullopt;
   }
-  SystemClock clock;
-  if (RefuseOlderFormat(StoreContext{home.DataDir(), ctx.prompter, clock}, *number)) {
+  if (RefuseOlderFormat(StoreContext{home.DataDir(), ctx.prompter, ctx.clock}, *number)) {
     ctx.exitCode = 1;
     return std::nullopt;
   }

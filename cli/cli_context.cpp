@@ -5,23 +5,28 @@
 
 namespace vl::cli {
 
+bool Answers::For(const Message& message) const {
+  auto given = byMessage.find(message.id);
+  return given != byMessage.end() ? given->second : yes;
+}
+
 void TerminalPrompter::ShowError(const Message& message) { std::cerr << message.text << '\n'; }
 void TerminalPrompter::ShowInformation(const Message& message) { std::cerr << message.text << '\n'; }
 
 bool TerminalPrompter::AskYesNo(const Message& message) {
-  std::cerr << message.text << (yes_ ? " -> ja" : " -> nein") << '\n';
-  return yes_;
+  const bool yes = answers_.For(message);
+  std::cerr << message.text << (yes ? " -> ja" : " -> nein") << '\n';
+  return yes;
 }
 
 bool TerminalPrompter::AskContinue(const Message& message) {
-  std::cerr << ContinueBoxText(message) << (yes_ ? " -> OK" : " -> Abbrechen") << '\n';
-  return yes_;
+  const bool yes = answers_.For(message);
+  std::cerr << ContinueBoxText(message) << (yes ? " -> OK" : " -> Abbrechen") << '\n';
+  return yes;
 }
 
 ProgramHome CliContext::Home() const {
-  std::optional<std::filesystem::path> option;
-  if (!homeOption.empty()) option = homeOption;
-  ProgramHome home(ResolveHome(HomeSourcesOfProcess(option)));
+  ProgramHome home(ResolveHome(HomeSourcesOfProcess(homeOption)));
   home.EnsureDirectories();
   return home;
 }

@@ -1,35 +1,57 @@
 #pragma once
-// What every vorlinde-cli command shares: the program home, the answers to questions, the exit status.
+// What every vorlinde-cli command shares: the program home, the clock, the answers to questions,
+// the exit status.
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 
+#include "common/clock.hpp"
 #include "common/program_home.hpp"
 #include "common/prompter.hpp"
 
 namespace vl::cli {
 
-// Messages go to standard error as their German text; questions take the --yes/--no answer.
+// The answers given on the command line: one message alone by its number (--answer N=yes|no),
+// every other question by --yes (default no).
+struct Answers {
+  bool yes = false;
+  std::map<int, bool> byMessage;
+
+  bool For(const Message& message) const;
+};
+
+// Messages go to standard error as their German text; questions take the command line's answer.
 class TerminalPrompter : public Prompter {
  public:
-  explicit TerminalPrompter(const bool& yes) : yes_(yes) {}
+  explicit TerminalPrompter(const Answers& answers) : answers_(answers) {}
   void ShowError(const Message& message) override;
   void ShowInformation(const Message& message) override;
   bool AskYesNo(const Message& message) override;
   bool AskContinue(const Message& message) override;
 
  private:
-  const bool& yes_;
+  const Answers& answers_;
+};
+
+// The machine's clock, or the instant given with --now for every stamp a command writes.
+class CliClock final : public Clock {
+ public:
+  TimeStamp Now() const override { return fixed_ ? *fixed_ : SystemClock().Now(); }
+  void Fix(TimeStamp now) { fixed_ = now; }
+
+ private:
+  std::optional<TimeStamp> fixed_;
 };
 
 struct CliContext {
-  std::string homeOption;
-  bool yes = false;
-  bool no = false;
+  std::optional<std::filesystem::path> homeOption;
+  Answers answers;
+  CliClock clock;
   int exitCode = 0;
-  TerminalPrompter prompter{yes};
+  TerminalPrompter prompter{answers};
 
   // Resolves the home and creates its directories.
   ProgramHome Home() const;

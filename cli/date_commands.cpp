@@ -4,6 +4,7 @@
 #include <array>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "cli_context.hpp"
 #include "common/cp1252.hpp"
@@ -54,6 +55,32 @@ void GregorianCommand(CliContext& ctx, int day, int month, int year) {
   std::cout << fmt::format("{:02d}.{:02d}.{}", date.day, date.month, date.year) << '\n';
 }
 
+// The date fields' message for a refused text; the perpetual calendar's own 8266 for the 1582 gap.
+int RefusalMessage(DateTextStatus status) {
+  if (status == DateTextStatus::GregorianGap) return 8266;
+  if (status == DateTextStatus::Empty) return 8261;
+  return DateTextMessageId(status);
+}
+
+void WeekdayCommand(CliContext& ctx, const std::string& utf8) {
+  const std::string text = Utf8ToCp1252(utf8);
+  const DateTextReading reading = ReadDateText(text);
+  if (reading.status != DateTextStatus::Accepted) {
+    ctx.prompter.ShowError(Msg(RefusalMessage(reading.status)));
+    ctx.exitCode = 1;
+    return;
+  }
+  const std::string sentence = WeekdayText(text);
+  if (sentence.empty()) {
+    // Accepted, but no single day: a bare year, an unknown part, day 0, or beyond the tables.
+    ctx.prompter.ShowError(reading.year >= 2900 ? DirectText("Einen Wochentag gibt es nur für Daten vor dem Jahr 2900.")
+                                                : Msg(8261));
+    ctx.exitCode = 1;
+    return;
+  }
+  std::cout << Cp1252ToUtf8(sentence) << '\n';
+}
+
 }  // namespace
 
 void AddDateCommands(CLI::App& app, CliContext& ctx) {
@@ -80,7 +107,7 @@ void AddDateCommands(CLI::App& app, CliContext& ctx) {
   auto* weekday = app.add_subcommand("weekday", "Wochentag eines Datums tt.mm.jjjj");
   auto weekdayText = std::make_shared<std::string>();
   weekday->add_option("DATE", *weekdayText, "Datum tt.mm.jjjj")->required();
-  weekday->callback([weekdayText] { std::cout << Cp1252ToUtf8(WeekdayText(Utf8ToCp1252(*weekdayText))) << '\n'; });
+  weekday->callback([&ctx, weekdayText] { WeekdayCommand(ctx, *weekdayText); });
 }
 
 }  // namespace vl::cli

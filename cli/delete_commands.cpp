@@ -57,7 +57,7 @@ void RunDeleteCertificate(CliContext& ctx, const DeleteOptions& options) {
     return;
   }
   ProgramHome home = ctx.Home();
-  SystemClock clock;
+  const Clock& clock = ctx.clock;
   auto card = OpenForCli(ctx, options.number, home, clock);
   if (!card) return;
 
@@ -103,7 +103,7 @@ void RunDeletePerson(CliContext& ctx, const DeleteOptions& options) {
     return;
   }
   ProgramHome home = ctx.Home();
-  SystemClock clock;
+  const Clock& clock = ctx.clock;
   auto card = OpenForCli(ctx, options.number, home, clock);
   if (!card) return;
   PersonCard* person = card->persons.Find(static_cast<uint16_t>(*number));

@@ -6,6 +6,7 @@
 
 #include "cli_context.hpp"
 #include "common/file_io.hpp"
+#include "global_options.hpp"
 
 namespace {
 
@@ -39,9 +40,7 @@ int Run(int argc, char** argv) {
   vl::cli::CliContext ctx;
   CLI::App app{"Vorlinde ohne Fenster: Karteien anlegen, zeigen und prüfen", "vorlinde-cli"};
   app.require_subcommand(1);
-  app.add_option("--home", ctx.homeOption, "Programmverzeichnis (sonst VORLINDE_HOME oder das Benutzerverzeichnis)");
-  auto* yes = app.add_flag("--yes", ctx.yes, "Fragen mit Ja beantworten");
-  app.add_flag("--no", ctx.no, "Fragen mit Nein beantworten (Vorgabe)")->excludes(yes);
+  vl::cli::AddGlobalOptions(app, ctx);
 
   vl::cli::AddStorageCommands(app, ctx);
   vl::cli::AddDateCommands(app, ctx);
@@ -51,6 +50,9 @@ int Run(int argc, char** argv) {
 
   try {
     app.parse(argc, argv);
+  } catch (const vl::cli::UsageError& e) {
+    std::cerr << e.what() << '\n';
+    return 2;
   } catch (const CLI::ParseError& e) {
     int code = app.exit(e);
     return code == 0 ? 0 : 2;

@@ -22,7 +22,7 @@ struct Options {
 
 void RunList(CliContext& ctx) {
   ProgramHome home = ctx.Home();
-  SystemClock clock;
+  const Clock& clock = ctx.clock;
   StoreContext store{home.DataDir(), ctx.prompter, clock};
   for (const CardFileListing& entry : ListCardFiles(store, true)) {
     std::cout << NumberExtension(entry.number) << '\t' << entry.header.Version() << '\t'
@@ -42,7 +42,7 @@ void RunNew(CliContext& ctx, const Options& o) {
     return;
   }
   ProgramHome home = ctx.Home();
-  SystemClock clock;
+  const Clock& clock = ctx.clock;
   StoreContext store{home.DataDir(), ctx.prompter, clock};
   int number = ChooseNewCardFileNumber(store);
   if (number < 0) {
@@ -108,7 +108,7 @@ void RunInfo(CliContext& ctx, const Options& o) {
 
 void RunPersons(CliContext& ctx, const Options& o) {
   ProgramHome home = ctx.Home();
-  SystemClock clock;
+  const Clock& clock = ctx.clock;
   auto card = OpenForCli(ctx, o.number, home, clock);
   if (!card) return;
   if (o.json) {
@@ -125,7 +125,7 @@ void RunPersons(CliContext& ctx, const Options& o) {
 
 void RunSave(CliContext& ctx, const Options& o) {
   ProgramHome home = ctx.Home();
-  SystemClock clock;
+  const Clock& clock = ctx.clock;
   auto card = OpenForCli(ctx, o.number, home, clock);
   if (!card) return;
   StoreContext store{home.DataDir(), ctx.prompter, clock};

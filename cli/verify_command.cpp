@@ -32,7 +32,7 @@ std::string OneLine(const std::string& text) {
 
 void RunVerify(CliContext& ctx, const VerifyOptions& options) {
   ProgramHome home = ctx.Home();
-  SystemClock clock;
+  const Clock& clock = ctx.clock;
   auto card = OpenForCli(ctx, options.number, home, clock);
   if (!card) return;
   std::vector<Finding> findings = VerifyCardFile(card->persons);

@@ -9,9 +9,7 @@
 #include "storage/card_file.hpp"
 #include "storage/card_file_store.hpp"
 
-using namespace vl;
-using fuzz::Require;
-
+namespace vl::fuzz {
 namespace {
 
 const std::string kHeaderName = "DOSSIER.001";
@@ -54,20 +52,20 @@ void CheckReadHeaderOnly(const std::filesystem::path& dir, std::span<const uint8
 void CheckSaveKeepsHeader(const StoreContext& ctx, CardFile& card) {
   const CardFileHeader::Bytes loaded = card.header.Raw();
   Require(SaveHeaderAndPersons(ctx, card) == 1, "a loaded card file can be saved");
-  std::vector<uint8_t> saved = fuzz::FileBytes(ctx.dataDir, kHeaderName);
+  std::vector<uint8_t> saved = FileBytes(ctx.dataDir, kHeaderName);
   Require(saved.size() == kHeaderSize + card.notes.size(), "the saved header is followed by exactly the notes");
   CardFileHeader reread;
   std::copy_n(saved.begin(), kHeaderSize, reread.Raw().begin());
   Require(SameBytesOutside(loaded, reread.Raw(), {{kSavedOffset, kTimeStampSize}, {kPersonCountOffset, 2}, {kNotesLengthOffset, 2}}),
           "saving changes no header byte but the saved stamp, person count and notes length");
-  Require(reread.Saved() == fuzz::kFuzzNow, "the saved stamp is the clock's time");
+  Require(reread.Saved() == kFuzzNow, "the saved stamp is the clock's time");
   Require(reread.PersonCount() == 0, "a card file without person cards is saved with person count 0");
   Require(NotesIn(saved) == card.notes, "the saved notes are the loaded ones");
 }
 
 void CheckLoad(const std::filesystem::path& dir, std::span<const uint8_t> file) {
   ScriptedPrompter prompter;
-  const FixedClock clock(fuzz::kFuzzNow);
+  const FixedClock clock(kFuzzNow);
   const StoreContext ctx{dir, prompter, clock};
   CardFile card(prompter);
   int result = LoadHeaderAndPersons(ctx, card, 1);
@@ -80,14 +78,19 @@ void CheckLoad(const std::filesystem::path& dir, std::span<const uint8_t> file) 
   CheckSaveKeepsHeader(ctx, card);
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::filesystem::path& dir = fuzz::FreshDataDir();
+void FuzzOne(const uint8_t* data, size_t size) {
+  const std::filesystem::path& dir = FreshDataDir();
   std::span<const uint8_t> file(data, size);
-  fuzz::WriteInputFile(dir, kHeaderName, file);
-  fuzz::WriteInputFile(dir, "FICHES.001", std::vector<uint8_t>(4, 0));
+  WriteInputFile(dir, kHeaderName, file);
+  WriteInputFile(dir, "FICHES.001", std::vector<uint8_t>(4, 0));
   CheckReadHeaderOnly(dir, file);
   CheckLoad(dir, file);
+}
+
+}  // namespace
+}  // namespace vl::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  vl::fuzz::FuzzOne(data, size);
   return 0;
 }

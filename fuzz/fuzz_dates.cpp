@@ -11,9 +11,7 @@
 #include "dates/weekday.hpp"
 #include "fuzz_support.hpp"
 
-using namespace vl;
-using fuzz::Require;
-
+namespace vl::fuzz {
 namespace {
 
 // Parts no text can produce, to see whether a refused text changed anything.
@@ -129,9 +127,7 @@ constexpr int16_t Mirrored(int16_t comparison) {
   return comparison;
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+void FuzzOne(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const size_t lineBreak = input.find('\n');
   const std::string_view first = input.substr(0, lineBreak);
@@ -142,5 +138,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(CompareDates(b, a) == Mirrored(CompareDates(a, b)), "comparing the other way round gives the mirrored answer");
   CheckTime(first);
   CheckTime(second);
+}
+
+}  // namespace
+}  // namespace vl::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  vl::fuzz::FuzzOne(data, size);
   return 0;
 }

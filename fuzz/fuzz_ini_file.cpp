@@ -6,9 +6,7 @@
 #include "common/ini_file.hpp"
 #include "fuzz_support.hpp"
 
-using namespace vl;
-using fuzz::Require;
-
+namespace vl::fuzz {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -21,11 +19,9 @@ void CheckValue(const std::optional<std::string>& value, std::string_view file) 
   Require(file.find(*value) != std::string_view::npos, "a value is text of the file");
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::filesystem::path& dir = fuzz::FreshDataDir();
-  fuzz::WriteInputFile(dir, "ORMELIN.INI", std::span<const uint8_t>(data, size));
+void FuzzOne(const uint8_t* data, size_t size) {
+  const std::filesystem::path& dir = FreshDataDir();
+  WriteInputFile(dir, "ORMELIN.INI", std::span<const uint8_t>(data, size));
   const std::string_view file(reinterpret_cast<const char*>(data), size);
 
   const std::filesystem::path path = dir / "ORMELIN.INI";
@@ -33,5 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckValue(value, file);
   Require(ReadIniValue(path, "ORMELIN", "editeur") == value, "sections and keys are found in any case");
   Require(!value || file.find('=') != std::string_view::npos, "a value needs an equals sign");
+}
+
+}  // namespace
+}  // namespace vl::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  vl::fuzz::FuzzOne(data, size);
   return 0;
 }

@@ -9,9 +9,7 @@
 #include "storage/card_file_names.hpp"
 #include "storage/list_file.hpp"
 
-using namespace vl;
-using fuzz::Require;
-
+namespace vl::fuzz {
 namespace {
 
 constexpr size_t kAccessStampOffset = 252;
@@ -24,7 +22,7 @@ void CheckFileAfterLoad(const std::vector<uint8_t>& before, const std::vector<ui
     bool stamp = i >= kAccessStampOffset && i < kAccessStampOffset + kTimeStampSize;
     Require(stamp || before[i] == after[i], "loading changes nothing in the list file but the access stamp");
   }
-  Require(ReadTimeStamp(after.data() + kAccessStampOffset) == fuzz::kFuzzNow, "the access stamp is the clock's time");
+  Require(ReadTimeStamp(after.data() + kAccessStampOffset) == kFuzzNow, "the access stamp is the clock's time");
 }
 
 void CheckEntriesFound(const NameList& list) {
@@ -45,16 +43,14 @@ void CheckAddAndRemove(NameList& list) {
   Require(prompter.Ids() == std::vector<int>{8077}, "removing asks 8077 first");
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::filesystem::path& dir = fuzz::FreshDataDir();
+void FuzzOne(const uint8_t* data, size_t size) {
+  const std::filesystem::path& dir = FreshDataDir();
   const std::string name = PlaceListFileName(1);
   const std::vector<uint8_t> file(data, data + size);
-  fuzz::WriteInputFile(dir, name, file);
+  WriteInputFile(dir, name, file);
 
   ScriptedPrompter prompter;
-  const FixedClock clock(fuzz::kFuzzNow);
+  const FixedClock clock(kFuzzNow);
   const ListFileContext ctx{dir, 1, prompter, clock};
   ModifiedFlag modified;
   NameList list(modified);
@@ -62,14 +58,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(result == (size >= kListHeaderSize ? 1 : -1), "a list file loads exactly when it holds a whole header");
   if (result < 0) {
     Require(list.Count() == 0 && prompter.Ids() == std::vector<int>{8004}, "a short list file is reported with 8004");
-    return 0;
+    return;
   }
   const int stored = GetI16(file.data() + kCountOffset);
   Require(list.Count() <= std::max(stored, 0), "no more entries than the file counts");
   const bool complete = list.Count() == std::max(stored, 0);
   Require(prompter.Ids() == (complete ? std::vector<int>{} : std::vector<int>{8406}),
           "a list cut short is reported with 8406, a whole one without a message");
-  CheckFileAfterLoad(file, fuzz::FileBytes(dir, name));
+  CheckFileAfterLoad(file, FileBytes(dir, name));
   CheckEntriesFound(list);
 
   // The file holds the list in reverse, so saving and loading again reverses it.
@@ -81,5 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(std::equal(loaded.rbegin(), loaded.rend(), again.begin(), again.end()), "a saved list loads in reverse order");
 
   CheckAddAndRemove(list);
+}
+
+}  // namespace
+}  // namespace vl::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  vl::fuzz::FuzzOne(data, size);
   return 0;
 }

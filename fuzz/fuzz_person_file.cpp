@@ -9,21 +9,19 @@
 #include "storage/card_file.hpp"
 #include "storage/card_file_store.hpp"
 
-using namespace vl;
-using fuzz::Require;
-
+namespace vl::fuzz {
 namespace {
 
 std::vector<uint8_t> HeaderWithPersonCount(uint16_t count) {
   CardFileHeader header;
-  header.PrepareForNewCardFile(fuzz::kFuzzNow);
+  header.PrepareForNewCardFile(kFuzzNow);
   header.SetTitle("Kartei");
   header.SetPersonCount(count);
   return std::vector<uint8_t>(header.Raw().begin(), header.Raw().end());
 }
 
 int Load(const std::filesystem::path& dir, CardFile& card, Prompter& prompter) {
-  const FixedClock clock(fuzz::kFuzzNow);
+  const FixedClock clock(kFuzzNow);
   return LoadHeaderAndPersons(StoreContext{dir, prompter, clock}, card, 1);
 }
 
@@ -71,7 +69,7 @@ bool SameOwnFields(const PersonCard& a, const PersonCard& b) {
 // Saving and opening again gives every named card back unchanged, in the same order; cards
 // without a name are not saved.
 void CheckSaveAndReopen(const std::filesystem::path& dir, CardFile& loaded, ScriptedPrompter& prompter) {
-  const FixedClock clock(fuzz::kFuzzNow);
+  const FixedClock clock(kFuzzNow);
   Require(SaveHeaderAndPersons(StoreContext{dir, prompter, clock}, loaded) == 1, "a loaded card file can be saved");
   ScriptedPrompter reopenPrompter;
   CardFile reopened(reopenPrompter);
@@ -88,14 +86,12 @@ void CheckSaveAndReopen(const std::filesystem::path& dir, CardFile& loaded, Scri
   CheckCards(reopened.persons, reopened.header.PersonCount());
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 2) return 0;
+void FuzzOne(const uint8_t* data, size_t size) {
+  if (size < 2) return;
   const uint16_t count = GetU16(data);
-  const std::filesystem::path& dir = fuzz::FreshDataDir();
-  fuzz::WriteInputFile(dir, "DOSSIER.001", HeaderWithPersonCount(count));
-  fuzz::WriteInputFile(dir, "FICHES.001", std::span<const uint8_t>(data + 2, size - 2));
+  const std::filesystem::path& dir = FreshDataDir();
+  WriteInputFile(dir, "DOSSIER.001", HeaderWithPersonCount(count));
+  WriteInputFile(dir, "FICHES.001", std::span<const uint8_t>(data + 2, size - 2));
 
   ScriptedPrompter prompter;
   CardFile card(prompter);
@@ -104,5 +100,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckSaveAndReopen(dir, card, prompter);
   card.persons.NormaliseFamilyLinks();
   CheckLinksPointIntoIndex(card.persons);
+}
+
+}  // namespace
+}  // namespace vl::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  vl::fuzz::FuzzOne(data, size);
   return 0;
 }

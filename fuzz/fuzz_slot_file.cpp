@@ -10,9 +10,7 @@
 #include "storage/card_file_names.hpp"
 #include "storage/slot_file.hpp"
 
-using namespace vl;
-using fuzz::Require;
-
+namespace vl::fuzz {
 namespace {
 
 constexpr size_t kPrefixSize = 3;
@@ -99,23 +97,21 @@ void CheckDelete(SlotFile& slots, int slot) {
   Require(after.Count() == before.UsableCount() - 1, "deleting counts one certificate less");
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < kPrefixSize) return 0;
+void FuzzOne(const uint8_t* data, size_t size) {
+  if (size < kPrefixSize) return;
   const int kind = data[0] % kKindCount;
   const int namedSlot = GetU16(data + 1);
   std::span<const uint8_t> file(data + kPrefixSize, size - kPrefixSize);
-  const std::filesystem::path& dir = fuzz::FreshDataDir();
-  fuzz::WriteInputFile(dir, SlotFileName(kind, 1), file);
+  const std::filesystem::path& dir = FreshDataDir();
+  WriteInputFile(dir, SlotFileName(kind, 1), file);
 
   ScriptedPrompter prompter;
-  const FixedClock clock(fuzz::kFuzzNow);
+  const FixedClock clock(kFuzzNow);
   SlotFile slots(SlotFileContext{dir, 1, kind, prompter, clock});
   std::optional<SlotFileHeader> header = slots.ReadHeader();
   Require(header.has_value() == (file.size() >= static_cast<size_t>(kSlotFileHeaderSize)),
           "a slot file is readable exactly when it holds a whole header");
-  if (!header) return 0;
+  if (!header) return;
   Require(std::equal(header->Bytes().begin(), header->Bytes().end(), file.begin()), "the header is the file's first bytes");
 
   CheckVisits(slots, *header);
@@ -126,5 +122,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   if (written >= 0 && written != namedSlot) CheckDelete(slots, written);
   CheckVisits(slots, RequireHeader(slots));
+}
+
+}  // namespace
+}  // namespace vl::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  vl::fuzz::FuzzOne(data, size);
   return 0;
 }

@@ -14,10 +14,10 @@
 #include "storage/list_file.hpp"
 #include "storage/slot_file.hpp"
 
-using namespace vl;
-namespace fs = std::filesystem;
-
+namespace vl::fuzz {
 namespace {
+
+namespace fs = std::filesystem;
 
 using Bytes = std::vector<uint8_t>;
 
@@ -29,7 +29,7 @@ class SeedWriter {
     fs::create_directories(root_ / target);
     std::ofstream out(root_ / target / name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    fuzz::Require(out.good(), "a seed file can be written");
+    Require(out.good(), "a seed file can be written");
   }
   void Write(const std::string& target, const std::string& name, const std::string& text) const {
     Write(target, name, Bytes(text.begin(), text.end()));
@@ -82,7 +82,7 @@ void WriteCardFileSeeds(const SeedWriter& seeds, const StoreContext& ctx) {
   card.number = 1;
   card.header.SetTitle("Familie Albrecht");
   card.header.SetOwnerName("Albrecht");
-  fuzz::Require(CreateFileSet(ctx, card) == 1, "the seed card file is created");
+  Require(CreateFileSet(ctx, card) == 1, "the seed card file is created");
   const Bytes empty = FileOf(ctx.dataDir, HeaderFileName(1));
   seeds.Write("card_file_header", "new_card_file", empty);
   seeds.Write("card_file_header", "too_short", Cut(empty, 100));
@@ -93,7 +93,7 @@ void WriteCardFileSeeds(const SeedWriter& seeds, const StoreContext& ctx) {
   son.father = &father;
   father.children.push_back({&son, 0});
   card.notes = "Kirchenbuch Bonn noch durchsehen.";
-  fuzz::Require(SaveHeaderAndPersons(ctx, card) == 1, "the seed card file is saved");
+  Require(SaveHeaderAndPersons(ctx, card) == 1, "the seed card file is saved");
   const Bytes header = FileOf(ctx.dataDir, HeaderFileName(1));
   seeds.Write("card_file_header", "with_notes", header);
   seeds.Write("card_file_header", "notes_cut_short", Cut(header, 10));
@@ -106,7 +106,7 @@ void WriteCardFileSeeds(const SeedWriter& seeds, const StoreContext& ctx) {
   AddChild(father, mother, son);
   AddChild(father, mother, daughter);
   son.documents.push_back({"Taufschein", "TAUFE.PDF"});
-  fuzz::Require(SaveHeaderAndPersons(ctx, card) == 1, "the seed family is saved");
+  Require(SaveHeaderAndPersons(ctx, card) == 1, "the seed family is saved");
   const Bytes family = FileOf(ctx.dataDir, PersonFileName(1));
   seeds.Write("person_file", "family", CountThen(4, family));
   seeds.Write("person_file", "stray_bytes_and_cut_off", CountThen(4, Prefixed({'x', 0x01, 'y'}, Cut(family, 20))));
@@ -114,12 +114,12 @@ void WriteCardFileSeeds(const SeedWriter& seeds, const StoreContext& ctx) {
 }
 
 void WriteSlotFileSeeds(const SeedWriter& seeds, const StoreContext& ctx) {
-  const FixedClock clock(fuzz::kFuzzNow);
+  const FixedClock clock(kFuzzNow);
   SlotFile births(SlotFileContext{ctx.dataDir, 1, kBirth, ctx.prompter, clock});
   for (uint16_t person : {2, 4}) {
     Bytes record(static_cast<size_t>(births.RecordSize()), 0);
     PutU16(&record[kRecordKeyPersonOffset], person);
-    fuzz::Require(births.Write(record, -1) >= 0, "a seed certificate is written");
+    Require(births.Write(record, -1) >= 0, "a seed certificate is written");
   }
   seeds.Write("slot_file", "two_births_slot_1", Prefixed({kBirth, 1, 0}, FileOf(ctx.dataDir, SlotFileName(kBirth, 1))));
   seeds.Write("slot_file", "empty_marriages",
@@ -132,13 +132,13 @@ void WriteListFileSeeds(const SeedWriter& seeds, const StoreContext& ctx) {
   ModifiedFlag modified;
   NameList places(modified);
   for (const char* place : {"Bonn", "K\xF6ln", "Hamburg", "Sankt Augustin"}) places.Add(place);
-  fuzz::Require(SaveList(lists, kPlaceListPrefix, places) == 1, "the seed place list is saved");
+  Require(SaveList(lists, kPlaceListPrefix, places) == 1, "the seed place list is saved");
   const Bytes placeFile = FileOf(ctx.dataDir, PlaceListFileName(1));
   seeds.Write("list_file", "places", placeFile);
   seeds.Write("list_file", "places_cut_short", Cut(placeFile, 3));
   NameList professions(modified);
   for (const char* profession : {"Schmied", "B\xE4""cker", "Lehrer"}) professions.Add(profession);
-  fuzz::Require(SaveList(lists, kProfessionListPrefix, professions) == 1, "the seed profession list is saved");
+  Require(SaveList(lists, kProfessionListPrefix, professions) == 1, "the seed profession list is saved");
   seeds.Write("list_file", "professions", FileOf(ctx.dataDir, ProfessionListFileName(1)));
 }
 
@@ -156,20 +156,25 @@ void WriteTextSeeds(const SeedWriter& seeds) {
   seeds.Write("dates", "day_zero_and_last_day", "0.*.1850\n31.12.9999");
 }
 
+void WriteAllSeeds(const fs::path& root) {
+  const SeedWriter seeds{root};
+  ScriptedPrompter prompter;
+  const FixedClock clock(kFuzzNow);
+  const StoreContext ctx{FreshDataDir(), prompter, clock};
+  WriteCardFileSeeds(seeds, ctx);
+  WriteSlotFileSeeds(seeds, ctx);
+  WriteListFileSeeds(seeds, ctx);
+  WriteTextSeeds(seeds);
+}
+
 }  // namespace
+}  // namespace vl::fuzz
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s CORPUS_DIR\n", argv[0]);
     return 2;
   }
-  const SeedWriter seeds{fs::path(argv[1])};
-  ScriptedPrompter prompter;
-  const FixedClock clock(fuzz::kFuzzNow);
-  const StoreContext ctx{fuzz::FreshDataDir(), prompter, clock};
-  WriteCardFileSeeds(seeds, ctx);
-  WriteSlotFileSeeds(seeds, ctx);
-  WriteListFileSeeds(seeds, ctx);
-  WriteTextSeeds(seeds);
+  vl::fuzz::WriteAllSeeds(argv[1]);
   return 0;
 }

@@ -9,8 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -20,6 +21,7 @@
 #include "dates/ui/calendar_dialog.hpp"
 #include "dates/ui/moret_dialog.hpp"
 #include "shell/about_dialog.hpp"
+#include "shell/application_setup.hpp"
 #include "storage/card_file.hpp"
 #include "storage/card_file_header.hpp"
 #include "storage/card_file_lifecycle.hpp"
@@ -100,6 +102,9 @@ void AddSampleFamily(vl::CardFile& card) {
     mother->children.push_back({child, 0});
   }
   SamplePerson(card, "Ähnlich", "Maria", 'F', date(-1, -1, 1790), "Bautzen");
+  // Long names and places as the choice dialog has to show them whole.
+  SamplePerson(card, "Hohenstein-Lichtenau", "Maria Katharina Elisabeth", 'F', date(28, 11, 1788),
+               "Rothenburg ob der Tauber");
   card.persons.NormaliseFamilyLinks();
 }
 
@@ -119,6 +124,17 @@ QPixmap BesideEachOther(const QPixmap& frame, QWidget& dialog, QWidget& beside) 
     painter.drawPixmap(where, picture);
     painter.drawRect(QRect(where, picture.size()).adjusted(0, 0, -1, -1));
   }
+  return result;
+}
+
+// The frame's picture with one of its menus dropped down below the menu bar.
+QPixmap WithMenu(const QPixmap& frame, QMenu& menu, int menuBarHeight) {
+  menu.adjustSize();
+  const QPixmap picture = Grab(menu);
+  menu.hide();
+  QPixmap result = frame;
+  QPainter painter(&result);
+  painter.drawPixmap(QPoint(0, menuBarHeight), picture);
   return result;
 }
 
@@ -165,7 +181,7 @@ QPixmap IconSheet() {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  vl::SetUpApplication(app);
   outDir = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
   outDir.mkpath(".");
 
@@ -186,7 +202,6 @@ int main(int argc, char** argv) {
     vl::CreateCardFile(ctx, second);
   }
 
-  vl::InitShellResources();
   Save(IconSheet(), "icons");
 
   for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
@@ -216,6 +231,7 @@ int main(int argc, char** argv) {
     frame.statusLine()->ShowMessage(3);
     const QPixmap work = Grab(frame);
     Save(work, "card_file" + suffix);
+    Save(WithMenu(work, *frame.cardFileMenus().front(), frame.menuBar()->height()), "file_menu" + suffix);
 
     vl::ProgressPanel* progress = frame.progressPanel();
     progress->Open();
@@ -228,7 +244,7 @@ int main(int argc, char** argv) {
 
     vl::ChoiceDialog choice(vl::ChoiceSources{frame.cardFile(), home.DataDir(), prompter, clock},
                             vl::kChoiceOpenMode | 9, &frame);
-    choice.list()->setCurrentRow(2);
+    choice.list()->setCurrentItem(choice.list()->findItems("Hohenstein", Qt::MatchStartsWith).value(0));
     Save(BesideEachOther(work, choice, *choice.identityWindow()), "choice" + suffix);
     choice.identityWindow()->hide();
     choice.hide();

@@ -6,11 +6,14 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "shell/choice_identity_window.hpp"
 #include "shell/qt_text.hpp"
+#include "shell/shared_look.hpp"
 #include "storage/slot_file.hpp"
 
 namespace vl {
@@ -18,6 +21,28 @@ namespace {
 
 constexpr int kEntryRole = Qt::UserRole;
 const QPoint kDialogPosition(10, 100);
+// A long entry as card files hold them: a marriage of two people with two given names each.
+constexpr const char* kLongEntry = "SCHWARZENBERGER Johann Friedrich - HOHENSTEIN-LICHTENAU Maria Katharina";
+
+// Wide enough for long entries beside a vertical scroll bar, without eliding them.
+int ListWidthFor(const QListWidget& list) {
+  const int text = list.fontMetrics().horizontalAdvance(QString::fromUtf8(kLongEntry));
+  const int itemMargins = 2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1);
+  return text + itemMargins + list.verticalScrollBar()->sizeHint().width() + 2 * list.frameWidth() + 8;
+}
+
+// The chosen entry stands out in white on blue, also while another window is active; the
+// others read as usual.
+void ShowChoiceWhiteOnBlue(QListWidget& list) {
+  QPalette colours = list.palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    colours.setColor(group, QPalette::Base, SharedLook::White());
+    colours.setColor(group, QPalette::Text, SharedLook::Text());
+    colours.setColor(group, QPalette::Highlight, SharedLook::Blue());
+    colours.setColor(group, QPalette::HighlightedText, SharedLook::White());
+  }
+  list.setPalette(colours);
+}
 
 }  // namespace
 
@@ -32,11 +57,8 @@ ChoiceDialog::ChoiceDialog(const ChoiceSources& sources, int parameter, QWidget*
   listLabel_->setObjectName("listLabel");
   list_ = new QListWidget(this);
   list_->setObjectName("entries");
-  list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * 44, list_->fontMetrics().height() * 16);
-  QPalette colours = list_->palette();
-  colours.setColor(QPalette::Base, QColor(0, 0, 255));
-  colours.setColor(QPalette::Text, Qt::white);
-  list_->setPalette(colours);
+  list_->setMinimumSize(ListWidthFor(*list_), list_->fontMetrics().height() * 16);
+  ShowChoiceWhiteOnBlue(*list_);
   listLabel_->setBuddy(list_);
 
   count_ = new QLabel(this);

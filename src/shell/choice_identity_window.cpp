@@ -9,11 +9,16 @@
 namespace vl {
 namespace {
 
+// A long line as the window shows them: a full date and a long place name.
+constexpr const char* kLongLine = "* 28.11.1899 (Neustadt an der Weinstraße)";
+
 QLabel* Field(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 40);
+  label->setMargin(2);  // the text keeps off the frame on the right too
+  label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromUtf8(kLongLine)) +
+                         2 * label->frameWidth() + 2 * label->margin() + 8);
   label->setTextFormat(Qt::PlainText);
   return label;
 }
@@ -52,6 +57,8 @@ void ChoiceIdentityWindow::ShowPerson(const PersonCard* person) {
   mother_->setText(FromCp1252(lines.mother));
   spouse1_->setText(FromCp1252(lines.spouse1));
   spouse2_->setText(FromCp1252(lines.spouse2));
+  // A name longer than the fields widens the window rather than being cut off.
+  if (isVisible() && sizeHint().width() > width()) resize(sizeHint().width(), height());
 }
 
 }  // namespace vl

@@ -79,7 +79,7 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {1460, "Kartei &löschen...", nullptr, 1460, Later},
     {1461, "Karteien &zusammenführen...", nullptr, 1461, Later},
     {1462, "Kartei älterer &Versionen importieren...", nullptr, 1462, Later},
-    {cmd::kToolbarNotes, "&Arbeitsnotizen...", nullptr, 12, Frame},
+    {cmd::kToolbarNotes, "Arbeits&notizen...", nullptr, 12, Frame},
     {cmd::kToolNext, nullptr, nullptr, 19, ChildWindows},
     {cmd::kToolPastLast, nullptr, nullptr, 20, ChildWindows},
     {cmd::kToolPrevious, nullptr, nullptr, 21, ChildWindows},

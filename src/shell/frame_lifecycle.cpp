@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QTimer>
 
+#include "shell/careful_question.hpp"
 #include "shell/child_window_host.hpp"
 #include "shell/frame_window.hpp"
 #include "shell/help_window.hpp"
@@ -163,7 +164,7 @@ void FrameWindow::CloseCommand() {
 bool FrameWindow::ExitRequested() {
   if (!open_) return true;
   if (CloseCardFile()) return true;
-  return prompter_.AskYesNo(DirectText(kExitUnsavedText));
+  return AskBeforeLosingChanges(prompter_, DirectText(kExitUnsavedText));
 }
 
 void FrameWindow::closeEvent(QCloseEvent* event) {

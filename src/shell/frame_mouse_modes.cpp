@@ -54,6 +54,18 @@ QCursor ModeCursor(int toolId) {
   return QCursor(pixmap, 1, 1);
 }
 
+// What the status line asks for while the mode is on; most modes ask nothing.
+QString ModePrompt(int toolId) {
+  switch (toolId) {
+    case cmd::kToolSection:
+      return MessageQString(8314);
+    case cmd::kToolPrintMode:
+      return MessageQString(8316);
+    default:
+      return {};
+  }
+}
+
 QMdiSubWindow* SubWindowAt(QPoint globalPos) {
   for (QWidget* w = QApplication::widgetAt(globalPos); w; w = w->parentWidget()) {
     if (auto* child = qobject_cast<QMdiSubWindow*>(w)) return child;
@@ -70,9 +82,7 @@ void FrameWindow::BeginMouseMode(int toolId) {
   mouseMode_ = toolId;
   toolWindow_->SetActiveMode(toolId);
   QApplication::setOverrideCursor(ModeCursor(toolId));
-  if (toolId == cmd::kToolSection) modePrompt_ = MessageQString(8314);
-  if (toolId == cmd::kToolPrintMode) modePrompt_ = MessageQString(8316);
-  statusLine_->ShowText(modePrompt_);
+  statusLine_->SetStandingPrompt(ModePrompt(toolId));
 }
 
 void FrameWindow::EndMouseMode() {
@@ -80,9 +90,8 @@ void FrameWindow::EndMouseMode() {
   rubberBand_ = nullptr;
   if (mouseMode_ != 0) QApplication::restoreOverrideCursor();
   mouseMode_ = 0;
-  modePrompt_.clear();
   toolWindow_->SetActiveMode(0);
-  statusLine_->Clear();
+  statusLine_->SetStandingPrompt({});
 }
 
 bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -131,8 +140,7 @@ bool FrameWindow::MouseModeEvent(QEvent* event) {
       rubberBand_ = new QRubberBand(QRubberBand::Rectangle, client);
       rubberBand_->setGeometry(QRect(sectionOrigin_, QSize()));
       rubberBand_->show();
-      modePrompt_ = MessageQString(8315);
-      statusLine_->ShowText(modePrompt_);
+      statusLine_->SetStandingPrompt(MessageQString(8315));
       return true;
     }
     const int tool = mouseMode_;

@@ -17,6 +17,7 @@
 #include "shell/help_window.hpp"
 #include "shell/hint_button.hpp"
 #include "shell/icons.hpp"
+#include "shell/mouse_mode.hpp"
 #include "shell/progress_panel.hpp"
 #include "shell/qt_text.hpp"
 #include "shell/shared_look.hpp"
@@ -246,7 +247,7 @@ void FrameWindow::EnterStartState() {
 }
 
 bool FrameWindow::IsCommandAvailable(int id) const {
-  if (IsMouseModeTool(id)) return true;
+  if (IsMouseModeTool(id)) return mouseModeClient_ != nullptr && mouseModeClient_->HandlesMode(id);
   const CommandInfo* info = FindCommand(id);
   if (!info) return false;
   switch (info->owner) {
@@ -295,6 +296,12 @@ void FrameWindow::SetChildWindowHost(ChildWindowHost* host) {
   UpdateCommandStates();
 }
 
+void FrameWindow::SetMouseModeClient(MouseModeClient* client) {
+  if (client == nullptr && mouseMode_ != 0) EndMouseMode();
+  mouseModeClient_ = client;
+  UpdateCommandStates();
+}
+
 // Long operations: nothing can be chosen meanwhile, the progress panel stays readable.
 void FrameWindow::SetBusy(bool busy) {
   if (busy) {
@@ -316,12 +323,7 @@ StoreContext FrameWindow::Context(ProgressWindow* progress) const {
 
 void FrameWindow::ShowHint(int hintId) { statusLine_->ShowMessage(hintId); }
 
-// A mouse mode keeps its prompt in the line while the mouse wanders.
-void FrameWindow::ClearHint() { statusLine_->ShowText(modePrompt_); }
-
-void FrameWindow::OnClockTick() {
-  statusLine_->OnClockTick();
-  if (!modePrompt_.isEmpty()) statusLine_->ShowText(modePrompt_);
-}
+// A mouse mode's prompt comes back as soon as the hint goes.
+void FrameWindow::ClearHint() { statusLine_->Clear(); }
 
 }  // namespace vl

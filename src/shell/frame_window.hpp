@@ -39,7 +39,7 @@ class ToolBar;
 class ToolWindow;
 
 struct FrameOptions {
-  // Tests drive OnClockTick and OnMinuteTick themselves.
+  // Tests drive the status line's clock and OnMinuteTick themselves.
   bool runTimers = true;
 };
 
@@ -73,7 +73,8 @@ class FrameWindow : public QMainWindow {
   // Windows of other subsystems attach their command here; until then the command stays disabled.
   void InstallCommand(int id, std::function<void()> handler);
   void SetChildWindowHost(ChildWindowHost* host);
-  void SetMouseModeClient(MouseModeClient* client) { mouseModeClient_ = client; }
+  // The mouse modes that the client carries out are enabled; without a client all stay disabled.
+  void SetMouseModeClient(MouseModeClient* client);
   void SetPhotoChooser(PhotoChooser chooser) { photoChooser_ = std::move(chooser); }
 
   // --- Card-file life --------------------------------------------------------------------
@@ -85,8 +86,6 @@ class FrameWindow : public QMainWindow {
   bool CloseCardFile();
 
   // --- Timers ----------------------------------------------------------------------------
-  // The 2-second tick: clears the status message, shows date and time.
-  void OnClockTick();
   // The minute tick of the automatic save; true when a save was posted.
   bool OnMinuteTick();
 
@@ -184,7 +183,6 @@ class FrameWindow : public QMainWindow {
   PhotoChooser photoChooser_;
 
   int mouseMode_ = 0;
-  QString modePrompt_;
   QPointer<QRubberBand> rubberBand_;
   QPoint sectionOrigin_;
   int busyDepth_ = 0;

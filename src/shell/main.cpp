@@ -1,16 +1,12 @@
 // Program entry of the desktop program: home, settings, shared look, frame, message loop.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QStyleFactory>
-#include <QTranslator>
 
 #include "common/clock.hpp"
 #include "common/program_home.hpp"
+#include "shell/application_setup.hpp"
 #include "shell/child_window_wiring.hpp"
 #include "shell/frame_window.hpp"
-#include "shell/icons.hpp"
 #include "shell/qt_prompter.hpp"
 #include "shell/qt_text.hpp"
 #include "shell/shared_look.hpp"
@@ -18,17 +14,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Vorlinde");
-  QApplication::setApplicationDisplayName("Vorlinde");
-  QApplication::setStyle(QStyleFactory::create("Fusion"));
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  vl::InitShellResources();
-
-  // Qt's own dialogs (file choice, page set-up) speak German too.
-  QTranslator qtTranslator;
-  if (qtTranslator.load(QLocale(QLocale::German), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtTranslator);
-  }
+  vl::SetUpApplication(app);
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Vorlinde - Ahnenforschung mit Karteien");

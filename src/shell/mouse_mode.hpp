@@ -12,6 +12,9 @@ namespace vl {
 class MouseModeClient {
  public:
   virtual ~MouseModeClient() = default;
+  // True for the modes (tool ids 3000 to 3004, 3010, 3011) whose windows exist; the others
+  // stay disabled in the tool window.
+  virtual bool HandlesMode(int toolId) const = 0;
   virtual void ModeClicked(int toolId, QMdiSubWindow* window, QPoint globalPos) = 0;
   virtual void SectionChosen(QRect globalRect) = 0;
 };

@@ -17,11 +17,13 @@ struct ButtonLabel {
   const char* text;
 };
 
+// The first button is the default unless another is named.
 QMessageBox::StandardButton Run(QWidget* owner, QMessageBox::Icon icon, int titleId, const std::string& text,
-                                std::initializer_list<ButtonLabel> buttons, QMessageBox::StandardButton escape) {
+                                std::initializer_list<ButtonLabel> buttons, QMessageBox::StandardButton escape,
+                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
   QMessageBox box(icon, Title(titleId), QString::fromUtf8(text.c_str()), QMessageBox::NoButton, owner);
   for (const ButtonLabel& label : buttons) box.addButton(label.button)->setText(label.text);
-  box.setDefaultButton(buttons.begin()->button);
+  box.setDefaultButton(defaultButton != QMessageBox::NoButton ? defaultButton : buttons.begin()->button);
   box.setEscapeButton(escape);
   // A question during a long operation must not wear the wait cursor.
   const bool busy = QApplication::overrideCursor() != nullptr;
@@ -49,6 +51,12 @@ void QtPrompter::ShowInformation(const Message& message) {
 
 bool QtPrompter::AskYesNo(const Message& message) {
   return Run(Owner(), QMessageBox::Question, 8001, message.text, {{QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nein"}},
+             QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtPrompter::AskYesNoDefaultNo(const Message& message) {
+  return Run(Owner(), QMessageBox::Question, 8001, message.text,
+             {{QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nein"}}, QMessageBox::No,
              QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -3,13 +3,14 @@
 #include <functional>
 
 #include "common/prompter.hpp"
+#include "shell/careful_question.hpp"
 
 class QMessageBox;
 class QWidget;
 
 namespace vl {
 
-class QtPrompter : public Prompter {
+class QtPrompter : public Prompter, public CarefulQuestions {
  public:
   // The boxes belong to the active modal dialog, else to the active window, else to fallbackParent.
   explicit QtPrompter(QWidget* fallbackParent = nullptr) : fallbackParent_(fallbackParent) {}
@@ -21,6 +22,7 @@ class QtPrompter : public Prompter {
   void ShowInformation(const Message& message) override;
   bool AskYesNo(const Message& message) override;
   bool AskContinue(const Message& message) override;
+  bool AskYesNoDefaultNo(const Message& message) override;
   void SetStatusText(const std::string& text) override;
 
  private:

@@ -49,8 +49,13 @@ void StatusLine::ShowMessage(int id) {
 }
 
 void StatusLine::ShowText(const QString& text) {
-  message_->setText(text.left(kMaxMessageLength));
+  message_->setText((text.isEmpty() ? standingPrompt_ : text).left(kMaxMessageLength));
   message_->repaint();
+}
+
+void StatusLine::SetStandingPrompt(const QString& prompt) {
+  standingPrompt_ = prompt;
+  ShowText(prompt);
 }
 
 QString StatusLine::text() const { return message_->text(); }
@@ -63,7 +68,7 @@ void StatusLine::StartTimers() {
 }
 
 void StatusLine::OnClockTick() {
-  message_->clear();
+  Clear();
   ShowClock();
 }
 

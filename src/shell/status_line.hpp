@@ -21,9 +21,13 @@ class StatusLine : public QFrame {
 
   // The message-table text of id; 0 clears the line.
   void ShowMessage(int id);
-  // A text of its own; empty clears the line. At most 79 characters are shown.
+  // A text of its own; empty clears the line (back to a standing prompt). At most 79 characters
+  // are shown.
   void ShowText(const QString& text);
   void Clear() { ShowText({}); }
+  // A prompt that stays while a mouse mode is on: clearing the line (also by the clock) shows
+  // it again. Empty ends it.
+  void SetStandingPrompt(const QString& prompt);
   QString text() const;
   QString dateText() const;
   QString timeText() const;
@@ -40,6 +44,7 @@ class StatusLine : public QFrame {
   void ShowClock();
 
   const Clock& clock_;
+  QString standingPrompt_;
   QLabel* message_;
   QLabel* date_;
   QLabel* time_;

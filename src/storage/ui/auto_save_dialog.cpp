@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -24,7 +23,8 @@ AutoSaveDialog::AutoSaveDialog(bool enabled, int interval, QWidget* parent) : QD
   interval_ = new QLineEdit(this);
   interval_->setObjectName("interval");
   interval_->setMaxLength(kFieldLength);
-  interval_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,4}"), interval_));
+  // No validator: a blocked letter would silently keep the old interval, while a typed text that
+  // is no number is to give 0, which never saves.
   interval_->setAlignment(Qt::AlignRight);
   interval_->setFixedWidth(interval_->fontMetrics().horizontalAdvance("99999") + 14);
   auto* every = new QLabel("&alle", this);

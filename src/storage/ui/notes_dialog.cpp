@@ -62,6 +62,8 @@ std::string NotesDialog::notes() const {
   return stored;
 }
 
+QString NotesDialog::countText() const { return count_->text(); }
+
 void NotesDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) PlaceModalDialog(*this);

@@ -22,6 +22,8 @@ class NotesDialog : public QDialog {
   std::string notes() const;
 
   QPlainTextEdit* editor() const { return editor_; }
+  // "n von 1999 Zeichen".
+  QString countText() const;
   QPushButton* okButton() const { return ok_; }
   QPushButton* cancelButton() const { return cancel_; }
 

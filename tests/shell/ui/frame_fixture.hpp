@@ -54,9 +54,10 @@ inline std::string TextAt(const std::vector<uint8_t>& bytes, size_t offset, size
 }
 
 struct FrameFixture {
-  FrameFixture() : home(dir.path().toStdString()) {
+  // boxes: the frame's prompter instead of the scripted one (which then only serves the fixture).
+  explicit FrameFixture(vl::Prompter* boxes = nullptr) : home(dir.path().toStdString()) {
     home.EnsureDirectories();
-    frame = std::make_unique<vl::FrameWindow>(home, prompter, clock, look, vl::FrameOptions{false});
+    frame = std::make_unique<vl::FrameWindow>(home, boxes ? *boxes : prompter, clock, look, vl::FrameOptions{false});
     frame->resize(1280, 800);
     frame->show();
     QApplication::setActiveWindow(frame.get());

@@ -112,22 +112,21 @@ class TestAutoSave : public QObject {
     QCOMPARE(vl::ParseAutoSaveInterval("123456"), 9999);
   }
 
-  void settingsFieldTakesFourDigitsOnly() {
+  // Letters are taken as typed, so that OK gives interval 0 instead of keeping the old one.
+  void settingsFieldTakesFourCharactersOfAnyKind() {
     AutoSaveDialog dialog(true, 10, nullptr);
     QCOMPARE(dialog.windowTitle(), QString("Automatisches Speichern"));
     QCOMPARE(dialog.enabledBox()->text().remove('&'), QString("Automatisches Speichern:"));
     QLineEdit* field = dialog.intervalField();
     QCOMPARE(field->text(), QString("10"));
     QCOMPARE(field->maxLength(), 4);
-    field->clear();
-    QTest::keyClicks(field, "abc");
-    QCOMPARE(field->text(), QString());
-    QCOMPARE(dialog.interval(), 0);
-    QTest::keyClicks(field, "12345");
-    QCOMPARE(field->text(), QString("1234"));
-    QCOMPARE(dialog.interval(), 1234);
-    field->setText("x7");
-    QCOMPARE(dialog.interval(), 0);
+    const std::pair<const char*, int> typed[] = {{"zehn", 0}, {"abc", 0}, {"12345", 1234}, {"x7", 0}, {"7x", 7}};
+    for (const auto& [keys, interval] : typed) {
+      field->selectAll();
+      QTest::keyClicks(field, keys);
+      QCOMPARE(field->text(), QString(keys).left(4));
+      QCOMPARE(dialog.interval(), interval);
+    }
 
     dialog.enabledBox()->setChecked(false);
     QVERIFY(!field->isEnabled());
@@ -136,7 +135,7 @@ class TestAutoSave : public QObject {
     QVERIFY(!dialog.enabled());
     dialog.enabledBox()->setChecked(true);
     QVERIFY(field->isEnabled());
-    QCOMPARE(field->text(), QString("x7"));
+    QCOMPARE(field->text(), QString("7x"));
   }
 
   void settingsDialogStoresTheChoiceAndRestartsTheCount() {
@@ -161,11 +160,12 @@ class TestAutoSave : public QObject {
     QVERIFY(f.frame->OnMinuteTick());
     QTRY_VERIFY(!f.frame->cardFile().modified.IsSet());
 
-    // Letters only: interval 0, never saved.
+    // Letters only, typed over the shown interval: interval 0, never saved.
     OnModal<AutoSaveDialog>(f.frame.get(), [](AutoSaveDialog& dialog) {
-      dialog.intervalField()->clear();
+      QCOMPARE(dialog.intervalField()->text(), QString("3"));
+      dialog.intervalField()->selectAll();
       QTest::keyClicks(dialog.intervalField(), "zehn");
-      dialog.accept();
+      QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     });
     f.frame->RunCommand(1457);
     QCOMPARE(f.frame->autoSave().Interval(), 0);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/clock.hpp"
+#include "common/cp1252.hpp"
 #include "common/scripted_prompter.hpp"
 #include "records/certificate_record.hpp"
 #include "records/family_links.hpp"
@@ -27,6 +28,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -226,7 +228,7 @@ class TestChildWindows : public QObject {
   void eleventhWindowIsRefusedAndAFreedPlaceIsReused() {
     RegisterTestKind(kBirth);
     std::vector<QMdiSubWindow*> windows;
-    for (int i = 0; i < kChildPlaceCount; ++i) {
+    for (int i = 0; i < 10; ++i) {
       windows.push_back(table_->Open(-1, kBirth));
       QVERIFY(windows.back() != nullptr);
       QCOMPARE(table_->PlaceOf(windows.back()), i);
@@ -236,10 +238,10 @@ class TestChildWindows : public QObject {
     QCOMPARE(prompter_->Ids(), std::vector<int>{8021});
     QCOMPARE(prompter_->shown[0].kind, BoxKind::Information);
     QCOMPARE(QString::fromStdString(prompter_->shown[0].text), QString("Zuviele Karteikarten sind geöffnet!"));
-    QCOMPARE(table_->OpenCount(), kChildPlaceCount);
+    QCOMPARE(table_->OpenCount(), 10);
 
     QVERIFY(table_->CloseChild(3, kCloseWithoutQuestion));
-    QCOMPARE(table_->OpenCount(), kChildPlaceCount - 1);
+    QCOMPARE(table_->OpenCount(), 9);
     QVERIFY(!table_->place(3).taken);
     QCOMPARE(table_->place(3).current, -1);
     QCOMPARE(table_->place(3).kind, 0);
@@ -474,8 +476,6 @@ class TestChildWindows : public QObject {
     QCOMPARE(dialog.windowTitle(), QString("Geburtsurkunde öffnen"));
     QCOMPARE(Items(dialog.list()), QStringList({"albrecht Hans", "Weber Anna", "Zeller Max"}));
     QCOMPARE(dialog.countText(), QString("3"));
-    QCOMPARE(dialog.list()->palette().color(QPalette::Base), QColor(0, 0, 255));
-    QCOMPARE(dialog.list()->palette().color(QPalette::Text), QColor(Qt::white));
     QCOMPARE(dialog.okButton()->text(), QString("&OK"));
     QCOMPARE(dialog.cancelButton()->text(), QString("&Abbrechen"));
 
@@ -503,6 +503,57 @@ class TestChildWindows : public QObject {
     cancelled.reject();
     QCOMPARE(cancelled.result().value, -1);
     QCOMPARE(cancelled.result().person, nullptr);
+  }
+
+  // Long names of couples and long places are shown whole; only the chosen entry stands out, in
+  // white on blue, whether the dialog is the active window or not.
+  void choiceDialogShowsLongEntriesAndItsChoice() {
+    const char* grooms[] = {"SCHWARZENBERGER Johann Friedrich", "MÜLLER-LÜDENSCHEIDT Karl Wilhelm",
+                            "OBERHAUSER Franz Xaver", "WEIßENBORN Georg Heinrich"};
+    const char* brides[] = {"HOHENSTEIN Anna Maria", "LEYENDECKER Maria Theresia", "KIRCHHOFER Barbara Josefa",
+                            "ZIMMERMANN Elisabeth Charlotte", "FÜRSTENBERG Luise Henriette"};
+    for (int i = 0; i < 20; ++i) {  // twenty different couples
+      PersonCard& groom = Person(Utf8ToCp1252(grooms[i % 4]), 'H');
+      StoreMarriage(kCivilMarriage, groom, Person(Utf8ToCp1252(brides[i % 5]), 'F'));
+    }
+    PersonCard* first = card_->persons.Find(1);
+    first->birth = At(12, 3, 1854);
+    first->birthPlace = Utf8ToCp1252("Rothenburg ob der Tauber");
+
+    ChoiceDialog dialog(Sources(), kChoiceOpenMode + kCivilMarriage);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QListWidget* list = dialog.list();
+    QCOMPARE(list->count(), 20);
+    QVERIFY(list->verticalScrollBar()->isVisible());
+    for (int i = 0; i < list->count(); ++i) {
+      const QString text = list->item(i)->text();
+      QVERIFY2(list->fontMetrics().horizontalAdvance(text) + 8 <= list->viewport()->width(), qPrintable(text));
+    }
+    Select(list, "SCHWARZENBERGER Johann Friedrich - HOHENSTEIN Anna Maria");
+    for (const QLabel* field : {dialog.identityWindow()->nameField(), dialog.identityWindow()->birthField()}) {
+      QVERIFY(!field->text().isEmpty());
+      QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <= field->contentsRect().width(),
+               qPrintable(field->text()));
+    }
+
+    const int chosen = list->currentRow();
+    const QImage shown = list->viewport()->grab().toImage();
+    auto background = [&](int row) {
+      const QRect rect = list->visualItemRect(list->item(row));
+      return shown.pixelColor(rect.right() - 8, rect.center().y());
+    };
+    const QColor highlight = background(chosen);  // the style may lighten it a little
+    QVERIFY2(highlight.blue() == 255 && highlight.red() < 48 && highlight.green() < 48, qPrintable(highlight.name()));
+    QCOMPARE(background(chosen - 1), QColor(Qt::white));
+    QCOMPARE(background(chosen + 1), QColor(Qt::white));
+    const QPalette colours = list->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      QCOMPARE(colours.color(group, QPalette::Base), QColor(Qt::white));
+      QCOMPARE(colours.color(group, QPalette::Text), QColor(Qt::black));
+      QCOMPARE(colours.color(group, QPalette::Highlight), QColor(0, 0, 255));
+      QCOMPARE(colours.color(group, QPalette::HighlightedText), QColor(Qt::white));
+    }
   }
 
   void choiceDialogTitlesAndLabels() {

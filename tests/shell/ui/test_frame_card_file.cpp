@@ -4,8 +4,11 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
-#include "shell/ui/frame_fixture.hpp"
+#include "shell/application_setup.hpp"
 #include "shell/progress_panel.hpp"
+#include "shell/qt_prompter.hpp"
+#include "shell/ui/desktop_windows.hpp"
+#include "shell/ui/frame_fixture.hpp"
 #include "shell/tool_bar.hpp"
 #include "shell/tool_window.hpp"
 #include "storage/ui/new_card_file_dialog.hpp"
@@ -25,7 +28,7 @@ void ExpectStartState(const vl::FrameWindow& frame) {
   QVERIFY(!frame.ShowsGeneralMenu());
   QVERIFY(!frame.toolBar()->CardFileState());
   QVERIFY(frame.toolWindow()->isHidden());
-  QCOMPARE(frame.windowTitle(), QString("Vorlinde"));
+  QCOMPARE(vltest::DesktopTitle(frame.windowHandle()), QString("Vorlinde"));
 }
 
 void ExpectCardFileState(const vl::FrameWindow& frame, const QString& title) {
@@ -34,7 +37,7 @@ void ExpectCardFileState(const vl::FrameWindow& frame, const QString& title) {
   QVERIFY(frame.ShowsGeneralMenu());
   QVERIFY(frame.toolBar()->CardFileState());
   QVERIFY(!frame.toolWindow()->isHidden());
-  QCOMPARE(frame.windowTitle(), "Vorlinde : " + title);
+  QCOMPARE(vltest::DesktopTitle(frame.windowHandle()), "Vorlinde : " + title);
   QVERIFY(!frame.cardFile().modified.IsSet());
 }
 
@@ -46,12 +49,14 @@ class TestFrameCardFile : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { vl::SetUpApplication(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
+
   void f2CreatesACardFileAndInsistsOnTitleAndName() {
     FrameFixture f;
     ExpectStartState(*f.frame);
     bool checked = false;
     OnModal<NewCardFileDialog>(f.frame.get(), [&](NewCardFileDialog& dialog) {
-      QCOMPARE(dialog.windowTitle(), QString("Neue Kartei anlegen"));
+      QCOMPARE(vltest::DesktopTitle(dialog.windowHandle()), QString("Neue Kartei anlegen"));
       QCOMPARE(dialog.titleField()->maxLength(), 79);
       QCOMPARE(dialog.nameField()->maxLength(), 29);
       QCOMPARE(dialog.firstNameField()->maxLength(), 19);
@@ -141,7 +146,7 @@ class TestFrameCardFile : public QObject {
 
     bool checked = false;
     OnModal<OpenCardFileDialog>(f.frame.get(), [&](OpenCardFileDialog& dialog) {
-      QCOMPARE(dialog.windowTitle(), QString("Kartei öffnen"));
+      QCOMPARE(vltest::DesktopTitle(dialog.windowHandle()), QString("Kartei öffnen"));
       QCOMPARE(dialog.list()->count(), 2);
       QCOMPARE(dialog.list()->item(0)->text(), QString("Linie Hartmann"));
       QCOMPARE(dialog.list()->item(1)->text(), QString("Linie Schäfer"));
@@ -264,6 +269,26 @@ class TestFrameCardFile : public QObject {
     std::filesystem::rename(f.home.Root() / "WEG", f.home.DataDir());
     QVERIFY(f.frame->close());
     QCOMPARE(vltest::U16At(vltest::ReadBytes(f.DataFile("DOSSIER.001")), 432), uint16_t{1});
+  }
+
+  // Enter on the exit question after a failed save keeps the program and the changes.
+  void exitAfterAFailedSaveDefaultsToNo() {
+    vl::QtPrompter boxes;
+    FrameFixture f(&boxes);
+    f.MakeCardFile("Gefährdet", "Kühn");
+    QVERIFY(f.frame->OpenCardFileNumber(1));
+    f.frame->cardFile().persons.Create("Kuehn Lotte", 5);
+    std::filesystem::rename(f.home.DataDir(), f.home.Root() / "WEG");
+    vltest::BoxWatcher watcher;
+    QVERIFY(!f.frame->close());
+    QVERIFY(f.frame->IsCardFileOpen());
+    QVERIFY(f.frame->cardFile().modified.IsSet());
+    QVERIFY(watcher.seen.size() >= 2);
+    QCOMPARE(watcher.seen.front().title, QString("Fehler"));
+    const vltest::SeenBox& question = watcher.seen.back();
+    QCOMPARE(question.title, QString("Bitte bestätigen!"));
+    QVERIFY(question.text.endsWith("Trotzdem beenden?"));
+    QCOMPARE(question.defaultButton, QString("&Nein"));
   }
 
   void aFileSetThatStopsPartWayIsNotOpened() {

@@ -5,12 +5,14 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <map>
 #include <set>
 
 #include "common/messages.hpp"
 #include "shell/child_window_host.hpp"
 #include "shell/command_table.hpp"
 #include "shell/hint_button.hpp"
+#include "shell/mouse_mode.hpp"
 #include "shell/start_screen.hpp"
 #include "shell/status_line.hpp"
 #include "shell/tool_bar.hpp"
@@ -41,6 +43,36 @@ std::set<int> MenuCommandIds(const std::vector<QMenu*>& menus) {
   for (QAction* act : actions) ids.insert(act->objectName().mid(7).toInt());
   return ids;
 }
+
+// The access key of a menu text ("S&chließen": c), lower case; none for "&&".
+QChar AccessKey(const QString& text) {
+  for (qsizetype i = text.indexOf('&'); i >= 0 && i + 1 < text.size(); i = text.indexOf('&', i + 2)) {
+    if (text[i + 1] != '&') return text[i + 1].toLower();
+  }
+  return {};
+}
+
+// Every item of the menu (and of the menu bar's own titles) has its own access key.
+void ExpectDistinctAccessKeys(const QString& where, const QList<QAction*>& items) {
+  std::map<QChar, QString> taken;
+  for (QAction* act : items) {
+    if (act->isSeparator()) continue;
+    const QChar key = AccessKey(act->text());
+    QVERIFY2(!key.isNull(), qPrintable(where + ": " + act->text()));
+    const auto [it, added] = taken.emplace(key, act->text());
+    QVERIFY2(added, qPrintable(where + ": " + it->second + " / " + act->text()));
+    if (act->menu()) ExpectDistinctAccessKeys(act->text(), act->menu()->actions());
+  }
+}
+
+// Carries out the zoom, section and print modes only, as if their windows existed.
+class FakeModes : public vl::MouseModeClient {
+ public:
+  bool HandlesMode(int toolId) const override { return toolId == 3001 || toolId == 3004 || toolId == 3011; }
+  void ModeClicked(int, QMdiSubWindow*, QPoint) override {}
+  void SectionChosen(QRect) override { ++sections; }
+  int sections = 0;
+};
 
 class FakeHost : public vl::ChildWindowHost {
  public:
@@ -85,6 +117,16 @@ class TestFrameCommands : public QObject {
                                                 {1453, "F6"}, {1454, "F7"}, {1455, "F8"}, {1435, "F1"},
                                                 {120, "F9"},  {121, "F10"}, {145, "F11"}, {146, "F12"}};
     for (const auto& [id, key] : keys) QCOMPARE(f.frame->action(id)->shortcut(), QKeySequence(key));
+  }
+
+  void accessKeysAreDistinctInEveryMenu() {
+    FrameFixture f;
+    for (const auto* menus : {&f.frame->startMenus(), &f.frame->cardFileMenus()}) {
+      QList<QAction*> titles;
+      for (QMenu* menu : *menus) titles << menu->menuAction();
+      ExpectDistinctAccessKeys("Menüleiste", titles);
+    }
+    QCOMPARE(f.frame->action(1457)->text(), QString("&Automatisches Speichern..."));
   }
 
   void theMenuBarFollowsTheState() {
@@ -192,11 +234,16 @@ class TestFrameCommands : public QObject {
     }
     for (int id : {2001, 2002, 2007, 2008, 2009, 2010}) QVERIFY(!f.frame->toolBar()->button(id)->isEnabled());
     for (int id : {3005, 3006, 3007, 3008, 3009}) QVERIFY(!f.frame->toolWindow()->button(id)->isEnabled());
+    // No window takes the clicks of the mouse modes yet.
+    for (int id : {3000, 3001, 3002, 3003, 3004, 3010, 3011}) {
+      QVERIFY2(!f.frame->toolWindow()->button(id)->isEnabled(), qPrintable(QString::number(id)));
+    }
     QVERIFY(f.frame->toolBar()->button(2011)->isEnabled());
-    QVERIFY(f.frame->toolWindow()->button(3001)->isEnabled());
     for (int id : {1402, 1403, 1457, 1438, 1441, 2011}) QVERIFY(f.frame->action(id)->isEnabled());
     // Running a disabled command does nothing.
     f.frame->RunCommand(1433);
+    f.frame->RunCommand(3011);
+    QCOMPARE(f.frame->activeMouseMode(), 0);
     QVERIFY(f.prompter.Empty());
   }
 
@@ -247,36 +294,57 @@ class TestFrameCommands : public QObject {
     vl::StatusLine* line = f.frame->statusLine();
     line->ShowText(QString(100, 'x'));
     QCOMPARE(line->text().size(), 79);
-    f.frame->OnClockTick();
+    line->OnClockTick();
     QCOMPARE(line->text(), QString());
     QCOMPARE(line->dateText(), QString("06.12.24"));
     QCOMPARE(line->timeText(), QString("14:30"));
     f.clock.Set(vl::TimeStamp{1, 2, 99, 8, 5});
-    f.frame->OnClockTick();
+    line->OnClockTick();
     QCOMPARE(line->dateText(), QString("01.02.99"));
     QCOMPARE(line->timeText(), QString("08:05"));
   }
 
   void mouseModesSwitchCursorAndPrompt() {
     FrameFixture f;
+    FakeModes modes;
+    f.frame->SetMouseModeClient(&modes);
     f.MakeCardFile("Maus", "Kern");
     QVERIFY(f.frame->OpenCardFileNumber(1));
+    for (int id : {3000, 3002, 3003, 3010}) QVERIFY(!f.frame->toolWindow()->button(id)->isEnabled());
     QTest::mouseClick(f.frame->toolWindow()->button(3004), Qt::LeftButton);
     QCOMPARE(f.frame->activeMouseMode(), 3004);
-    QCOMPARE(f.frame->statusLine()->text(),
-             QString("Bestimmen Sie die linke obere Ecke des gewünschten Ausschnitts per Mausklick..."));
+    const QString upperLeft = "Bestimmen Sie die linke obere Ecke des gewünschten Ausschnitts per Mausklick...";
+    QCOMPARE(f.frame->statusLine()->text(), upperLeft);
     QVERIFY(f.frame->toolWindow()->button(3004)->isChecked());
-    // The prompt outlives the clock and the mouse leaving a button.
-    f.frame->OnClockTick();
-    Leave(f.frame->toolWindow()->button(3004));
-    QCOMPARE(f.frame->statusLine()->text().left(20), QString("Bestimmen Sie die li"));
+    // The prompt outlives the 2-second clock, a hint and the mouse leaving a button.
+    f.frame->statusLine()->OnClockTick();
+    QCOMPARE(f.frame->statusLine()->text(), upperLeft);
+    Hover(f.frame->toolWindow()->button(3011));
+    QCOMPARE(f.frame->statusLine()->text(), Hint(25));
+    Leave(f.frame->toolWindow()->button(3011));
+    QCOMPARE(f.frame->statusLine()->text(), upperLeft);
+    // After the press the line asks for the lower right corner until the release.
+    QWidget* client = f.frame->mdiArea()->viewport();
+    QTest::mousePress(client, Qt::LeftButton, {}, QPoint(20, 20));
+    f.frame->statusLine()->OnClockTick();
+    QCOMPARE(f.frame->statusLine()->text(),
+             QString("Bestimmen Sie die rechte untere Ecke, indem Sie die Maustaste loslassen"));
+    QTest::mouseMove(client, QPoint(120, 90));
+    QTest::mouseRelease(client, Qt::LeftButton, {}, QPoint(120, 90));
+    QCOMPARE(modes.sections, 1);
+    QCOMPARE(f.frame->activeMouseMode(), 0);
+    QCOMPARE(f.frame->statusLine()->text(), QString());
+
+    QTest::mouseClick(f.frame->toolWindow()->button(3004), Qt::LeftButton);
     QTest::keyClick(f.frame.get(), Qt::Key_Escape);
     QCOMPARE(f.frame->activeMouseMode(), 0);
     QCOMPARE(f.frame->statusLine()->text(), QString());
 
     QTest::mouseClick(f.frame->toolWindow()->button(3011), Qt::LeftButton);
-    QCOMPARE(f.frame->statusLine()->text(),
-             QString("Klicken Sie auf den Stammbaum bzw. die Karteikarte, die Sie drucken möchten..."));
+    const QString print = "Klicken Sie auf den Stammbaum bzw. die Karteikarte, die Sie drucken möchten...";
+    QCOMPARE(f.frame->statusLine()->text(), print);
+    f.frame->statusLine()->OnClockTick();
+    QCOMPARE(f.frame->statusLine()->text(), print);
     QTest::mouseClick(f.frame->toolWindow()->button(3011), Qt::LeftButton);
     QCOMPARE(f.frame->activeMouseMode(), 0);
     QVERIFY(!f.frame->toolWindow()->button(3011)->isChecked());
@@ -285,6 +353,8 @@ class TestFrameCommands : public QObject {
     QCOMPARE(f.frame->activeMouseMode(), 3001);
     QTest::mouseClick(f.frame->mdiArea()->viewport(), Qt::LeftButton);
     QCOMPARE(f.frame->activeMouseMode(), 0);
+    QCOMPARE(f.frame->statusLine()->text(), QString());
+    f.frame->SetMouseModeClient(nullptr);
   }
 
   void windowCommandsArrangeTheChildren() {

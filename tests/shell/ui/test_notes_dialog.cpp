@@ -23,13 +23,19 @@ class TestNotesDialog : public QObject {
     QCOMPARE(dialog.notes(), vl::Utf8ToCp1252("Kirchenbuch\r\nSt. Ägidien"));
   }
 
-  void notesStopAt1999Bytes() {
-    NotesDialog dialog(std::string(1998, 'a'));
+  // An umlaut is one character of the 1999, as it is one byte in the file.
+  void notesStopAt1999Characters() {
+    NotesDialog dialog(std::string(1997, 'a'));
     dialog.show();
     dialog.editor()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(dialog.editor(), "bc");
+    for (const QChar letter : QString("äöü")) {
+      QTest::sendKeyEvent(QTest::Click, dialog.editor(), Qt::Key(letter.toUpper().unicode()), QString(letter), {});
+    }
     QCOMPARE(dialog.notes().size(), size_t{1999});
-    QCOMPARE(dialog.notes().back(), 'b');
+    QCOMPARE(dialog.notes().substr(1997), vl::Utf8ToCp1252("äö"));
+    QCOMPARE(dialog.countText(), QString("1999 von 1999 Zeichen"));
+    dialog.editor()->setPlainText("St. Ägidien\nGrüße");
+    QCOMPARE(dialog.countText(), QString("18 von 1999 Zeichen"));
     // A line break takes two bytes and no longer fits.
     NotesDialog full(std::string(1998, 'a'));
     full.show();

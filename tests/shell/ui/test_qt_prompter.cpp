@@ -1,96 +1,108 @@
 // The message boxes of the desktop program and its progress window.
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
-#include <QtTest>
-#include <functional>
-
 #include "common/messages.hpp"
+#include "shell/application_setup.hpp"
 #include "shell/progress_panel.hpp"
 #include "shell/qt_prompter.hpp"
+#include "shell/ui/desktop_windows.hpp"
 
 namespace {
 
-struct SeenBox {
-  QString title;
-  QString text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
+enum class Box { Error, Information, Question, CarefulQuestion, Continue };
+
+struct BoxCase {
+  Box box;
+  int id;               // 0: the message is a text given directly
+  const char* message;  // the text, or the argument of the numbered message
+  const char* press;    // empty: Enter, which takes the default button
+  const char* title;    // as the desktop shows it
+  const char* text;
+  QMessageBox::Icon icon;
   QStringList buttons;
+  const char* defaultButton;
+  bool answer;  // yes or OK
 };
 
-// Records the next message box and presses the button with the given text.
-void AnswerBox(SeenBox& seen, const QString& press) {
-  QTimer::singleShot(5, [&seen, press] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) {
-      AnswerBox(seen, press);
-      return;
-    }
-    seen.title = box->windowTitle();
-    seen.text = box->text();
-    seen.icon = box->icon();
-    for (QAbstractButton* button : box->buttons()) {
-      seen.buttons << button->text();
-      if (button->text() == press) button->click();
-    }
-  });
+// Shows the box through the prompter; the answer is true for yes and OK.
+bool Show(vl::QtPrompter& prompter, Box box, const vl::Message& message) {
+  switch (box) {
+    case Box::Error:
+      prompter.ShowError(message);
+      return true;
+    case Box::Information:
+      prompter.ShowInformation(message);
+      return true;
+    case Box::Question:
+      return prompter.AskYesNo(message);
+    case Box::CarefulQuestion:
+      return prompter.AskYesNoDefaultNo(message);
+    case Box::Continue:
+      return prompter.AskContinue(message);
+  }
+  return false;
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(BoxCase)
 
 class TestQtPrompter : public QObject {
   Q_OBJECT
 
  private slots:
-  void errorBox() {
-    vl::QtPrompter prompter;
-    SeenBox seen;
-    AnswerBox(seen, "OK");
-    prompter.ShowError(vl::Msg(8015, std::string("/tmp/DOSSIER.001")));
-    QCOMPARE(seen.title, QString("Fehler"));
-    QCOMPARE(seen.text, QString("Die Datei /tmp/DOSSIER.001 kann nicht geöffnet werden!"));
-    QCOMPARE(seen.icon, QMessageBox::Critical);
-    QCOMPARE(seen.buttons, QStringList{"OK"});
+  void initTestCase() { vl::SetUpApplication(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
+
+  void boxes_data() {
+    const QStringList ok{"OK"};
+    const QStringList yesNo{"&Ja", "&Nein"};
+    const QStringList okCancel{"OK", "Abbrechen"};
+    const char* confirm = "Bitte bestätigen!";
+    const auto question = QMessageBox::Question;
+    const std::pair<const char*, BoxCase> cases[] = {
+        {"error",
+         {Box::Error, 8015, "/tmp/DOSSIER.001", "", "Fehler", "Die Datei /tmp/DOSSIER.001 kann nicht geöffnet werden!",
+          QMessageBox::Critical, ok, "OK", true}},
+        {"information",
+         {Box::Information, 8061, "", "", "Information", "Geben Sie bitte den Titel dieser Kartei ein!",
+          QMessageBox::Information, ok, "OK", true}},
+        {"question yes",
+         {Box::Question, 8077, "Köln", "&Ja", confirm, "Möchten Sie Köln wirklich löschen?", question, yesNo, "&Ja",
+          true}},
+        {"question no",
+         {Box::Question, 8107, "", "&Nein", confirm, "Möchten Sie wirklich löschen?", question, yesNo, "&Ja", false}},
+        {"careful question, Enter",
+         {Box::CarefulQuestion, 0, "Trotzdem beenden?", "", confirm, "Trotzdem beenden?", question, yesNo, "&Nein",
+          false}},
+        {"careful question, yes",
+         {Box::CarefulQuestion, 0, "Trotzdem beenden?", "&Ja", confirm, "Trotzdem beenden?", question, yesNo, "&Nein",
+          true}},
+        {"continue",
+         {Box::Continue, 0, "Das Alter ist ungewöhnlich.", "OK", confirm, "Das Alter ist ungewöhnlich. Fortfahren ?",
+          question, okCancel, "OK", true}},
+        {"continue cancelled",
+         {Box::Continue, 0, "Noch einmal.", "Abbrechen", confirm, "Noch einmal. Fortfahren ?", question, okCancel, "OK",
+          false}},
+    };
+    QTest::addColumn<BoxCase>("expected");
+    for (const auto& [name, expected] : cases) QTest::newRow(name) << expected;
   }
 
-  void informationBox() {
+  void boxes() {
+    QFETCH(BoxCase, expected);
     vl::QtPrompter prompter;
-    SeenBox seen;
-    AnswerBox(seen, "OK");
-    prompter.ShowInformation(vl::Msg(8061));
-    QCOMPARE(seen.title, QString("Information"));
-    QCOMPARE(seen.text, QString("Geben Sie bitte den Titel dieser Kartei ein!"));
-    QCOMPARE(seen.icon, QMessageBox::Information);
-  }
-
-  void questionBoxAnswersYesAndNo() {
-    vl::QtPrompter prompter;
-    SeenBox yes;
-    AnswerBox(yes, "&Ja");
-    QVERIFY(prompter.AskYesNo(vl::Msg(8077, std::string("Köln"))));
-    QCOMPARE(yes.title, QString("Bitte bestätigen!"));
-    QCOMPARE(yes.text, QString("Möchten Sie Köln wirklich löschen?"));
-    QCOMPARE(yes.buttons.size(), 2);
-    QVERIFY(yes.buttons.contains("&Nein"));
-    SeenBox no;
-    AnswerBox(no, "&Nein");
-    QVERIFY(!prompter.AskYesNo(vl::Msg(8107)));
-  }
-
-  void continueBoxAppendsItsQuestion() {
-    vl::QtPrompter prompter;
-    SeenBox ok;
-    AnswerBox(ok, "OK");
-    QVERIFY(prompter.AskContinue(vl::DirectText("Das Alter ist ungewöhnlich.")));
-    QCOMPARE(ok.title, QString("Bitte bestätigen!"));
-    QCOMPARE(ok.text, QString("Das Alter ist ungewöhnlich. Fortfahren ?"));
-    QCOMPARE(ok.icon, QMessageBox::Question);
-    QVERIFY(ok.buttons.contains("Abbrechen"));
-    SeenBox cancel;
-    AnswerBox(cancel, "Abbrechen");
-    QVERIFY(!prompter.AskContinue(vl::DirectText("Noch einmal.")));
+    vltest::BoxWatcher watcher(QString::fromUtf8(expected.press));
+    const std::string text = expected.message;
+    const vl::Message message = expected.id == 0 ? vl::DirectText(text)
+                                : text.empty()   ? vl::Msg(expected.id)
+                                                 : vl::Msg(expected.id, text);
+    const bool answer = Show(prompter, expected.box, message);
+    QCOMPARE(watcher.seen.size(), size_t{1});
+    const vltest::SeenBox& seen = watcher.seen.front();
+    QCOMPARE(seen.title, QString::fromUtf8(expected.title));
+    QCOMPARE(seen.text, QString::fromUtf8(expected.text));
+    QCOMPARE(seen.icon, expected.icon);
+    QCOMPARE(seen.buttons, expected.buttons);
+    QCOMPARE(seen.defaultButton, QString::fromUtf8(expected.defaultButton));
+    QCOMPARE(answer, expected.answer);
   }
 
   void statusTextGoesToItsSink() {

@@ -160,7 +160,7 @@ Message OlderFormatMessage(int number, int version) {
 bool RefuseOlderFormat(const StoreContext& ctx, int number) {
   auto path = FindFileNoCase(ctx.dataDir, HeaderFileName(number));
   auto bytes = path ? ReadWholeFile(*path) : std::nullopt;
-  if (!bytes || bytes->size() < 2) return false;  // the loaders report what is missing
+  if (!bytes || bytes->size() < kHeaderSize) return false;  // not a header at all: the loaders report it
   int version = GetU16(bytes->data());
   if (version >= kFormatVersion) return false;
   ctx.prompter.ShowError(OlderFormatMessage(number, version));

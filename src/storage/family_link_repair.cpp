@@ -10,8 +10,9 @@ namespace vl {
 namespace {
 
 using ParentChild = std::pair<const PersonCard*, const PersonCard*>;
-// spouse, kind and slot: what makes two union entries of a couple the same union
-using UnionKey = std::tuple<const PersonCard*, const PersonCard*, uint16_t, uint16_t>;
+// card, spouse and kind: a couple has at most one union of each kind, whatever slot each side
+// records for its certificate
+using UnionKey = std::tuple<const PersonCard*, const PersonCard*, uint16_t>;
 
 struct PairHash {
   size_t operator()(const ParentChild& p) const {
@@ -63,7 +64,7 @@ std::map<UnionKey, size_t> CountUnions(const PersonIndex& persons) {
   std::map<UnionKey, size_t> counts;
   for (const PersonCard& card : persons) {
     for (const UnionEntry& u : card.unions) {
-      if (u.spouse != nullptr) ++counts[{&card, u.spouse, u.kind, u.slot}];
+      if (u.spouse != nullptr) ++counts[{&card, u.spouse, u.kind}];
     }
   }
   return counts;
@@ -78,8 +79,8 @@ size_t AddMissingUnions(PersonIndex& persons) {
   for (PersonCard& card : persons) {
     for (const UnionEntry& u : card.unions) {
       if (u.spouse == nullptr) continue;
-      size_t occurrence = ++seen[{&card, u.spouse, u.kind, u.slot}];
-      auto mirrored = counts.find({u.spouse, &card, u.kind, u.slot});
+      size_t occurrence = ++seen[{&card, u.spouse, u.kind}];
+      auto mirrored = counts.find({u.spouse, &card, u.kind});
       if (mirrored != counts.end() && occurrence <= mirrored->second) continue;
       UnionEntry mirror = u;
       mirror.spouse = &card;
@@ -129,8 +130,8 @@ std::optional<std::string> FindFamilyLinkDamage(const PersonIndex& persons) {
   }
   std::map<UnionKey, size_t> counts = CountUnions(persons);
   for (const auto& [key, count] : counts) {
-    const auto& [card, spouse, kind, slot] = key;
-    auto mirrored = counts.find({spouse, card, kind, slot});
+    const auto& [card, spouse, kind] = key;
+    auto mirrored = counts.find({spouse, card, kind});
     if (mirrored == counts.end() || mirrored->second != count) return name(*card) + ": union not mirrored";
   }
   return std::nullopt;

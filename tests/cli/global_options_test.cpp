@@ -57,23 +57,23 @@ TEST_F(GlobalOptions, MalformedAnswerIsWrongUsage) {
   EXPECT_EQ(Run({"--answer", "8009=yes", "--answer", "8009=yes", "list"}).status, 0);
 }
 
-// A new card file meets a leftover NAISS.001 (question 8009) and COMMUNES.001 (question 8008).
+// A new card file meets a leftover NAISS.001 (question 8009) and COMMUNES.001 (question 8008);
+// the leftovers are replaced only when every question is answered yes, or nothing is written.
 TEST_F(GlobalOptions, AnswerRepliesToOneMessageAndBeatsYesAndNo) {
   struct Case {
     std::vector<std::string> options;
     int status;
-    bool birthsReplaced;
-    bool placesReplaced;
+    bool birthsAnsweredYes;
   };
   const std::vector<Case> cases = {
-      {{}, 1, false, false},
-      {{"--yes"}, 0, true, true},
-      {{"--answer", "8009=yes"}, 1, true, false},
-      {{"--answer", "8009=yes", "--answer", "8008=yes"}, 0, true, true},
-      {{"--yes", "--answer", "8008=no"}, 1, true, false},
-      {{"--yes", "--answer", "8009=no"}, 1, false, false},
-      {{"--no", "--answer", "8008=yes", "--answer", "8009=yes"}, 0, true, true},
-      {{"--answer", "8107=yes"}, 1, false, false},
+      {{}, 1, false},
+      {{"--yes"}, 0, true},
+      {{"--answer", "8009=yes"}, 1, true},
+      {{"--answer", "8009=yes", "--answer", "8008=yes"}, 0, true},
+      {{"--yes", "--answer", "8008=no"}, 1, true},
+      {{"--yes", "--answer", "8009=no"}, 1, false},
+      {{"--no", "--answer", "8008=yes", "--answer", "8009=yes"}, 0, true},
+      {{"--answer", "8107=yes"}, 1, false},
   };
   const std::vector<uint8_t> leftover = {'a', 'l', 't'};
   for (const Case& c : cases) {
@@ -88,13 +88,15 @@ TEST_F(GlobalOptions, AnswerRepliesToOneMessageAndBeatsYesAndNo) {
     std::vector<std::string> args = c.options;
     for (const char* arg : {"--now", "06.12.2026 20:15", "new", "--title", "T", "--name", "N"}) args.push_back(arg);
     CliRun run = Run(args);
+    const bool created = c.status == 0;
     EXPECT_EQ(run.status, c.status) << run.err;
-    EXPECT_EQ(run.out, c.status == 0 ? "001\n" : "");
-    EXPECT_EQ(ReadData("NAISS.001") != leftover, c.birthsReplaced);
-    EXPECT_EQ(ReadData("COMMUNES.001") != leftover, c.placesReplaced);
+    EXPECT_EQ(run.out, created ? "001\n" : "");
+    EXPECT_EQ(ReadData("NAISS.001") != leftover, created);
+    EXPECT_EQ(ReadData("COMMUNES.001") != leftover, created);
+    EXPECT_EQ(std::filesystem::exists(DataDir() / "DOSSIER.001"), created);
     const std::string births = (DataDir() / "NAISS.001").string();
     EXPECT_TRUE(Contains(run.err, "Die Datei " + births + " gibt es bereits. Möchten Sie sie löschen?" +
-                                      (c.birthsReplaced ? " -> ja" : " -> nein")))
+                                      (c.birthsAnsweredYes ? " -> ja" : " -> nein")))
         << run.err;
   }
 }

@@ -8,6 +8,7 @@
 #include "fuzz_support.hpp"
 #include "storage/card_file.hpp"
 #include "storage/card_file_store.hpp"
+#include "storage/family_link_repair.hpp"
 
 namespace vl::fuzz {
 namespace {
@@ -35,6 +36,20 @@ void CheckLinksPointIntoIndex(const PersonIndex& persons) {
     for (const ChildLink& link : card.children) Require(valid(link.child), "every child is a card of the index");
     for (const UnionEntry& entry : card.unions) Require(valid(entry.spouse), "every spouse is a card of the index");
   }
+}
+
+// Both sides of every link agree, as everything that walks or deletes links relies on.
+void CheckLinksAreMirrored(const PersonIndex& persons) {
+  Require(!FindFamilyLinkDamage(persons).has_value(), "every family link is recorded on both cards");
+}
+
+// A damaged file may give two cards one number; links by number then reach only the first.
+bool HasRepeatedNumbers(const PersonIndex& persons) {
+  std::unordered_set<uint16_t> numbers;
+  for (const PersonCard& card : persons) {
+    if (!numbers.insert(card.number).second) return true;
+  }
+  return false;
 }
 
 void CheckCards(const PersonIndex& persons, uint16_t count) {
@@ -74,7 +89,8 @@ void CheckSaveAndReopen(const std::filesystem::path& dir, CardFile& loaded, Scri
   ScriptedPrompter reopenPrompter;
   CardFile reopened(reopenPrompter);
   Require(Load(dir, reopened, reopenPrompter) == 1, "a saved card file opens again");
-  Require(reopenPrompter.Empty(), "a saved card file opens without a message");
+  Require(reopenPrompter.Empty() || HasRepeatedNumbers(loaded.persons), "a saved card file opens without a message");
+  CheckLinksAreMirrored(reopened.persons);
   auto next = reopened.persons.begin();
   for (const PersonCard& card : loaded.persons) {
     if (card.fullName.empty()) continue;
@@ -97,9 +113,15 @@ void FuzzOne(const uint8_t* data, size_t size) {
   CardFile card(prompter);
   Require(Load(dir, card, prompter) == 1, "a card file with a sound header always opens");
   CheckCards(card.persons, count);
+  CheckLinksAreMirrored(card.persons);
   CheckSaveAndReopen(dir, card, prompter);
   card.persons.NormaliseFamilyLinks();
   CheckLinksPointIntoIndex(card.persons);
+  // Deleting a card takes every link to it along.
+  while (!card.persons.Empty()) {
+    card.persons.Delete(&*card.persons.begin());
+    CheckLinksAreMirrored(card.persons);
+  }
 }
 
 }  // namespace

@@ -24,6 +24,9 @@ class Prompter {
   virtual void ShowInformation(const Message& message) = 0;
   // Question box: title 8001, yes (true) and no (false).
   virtual bool AskYesNo(const Message& message) = 0;
+  // The same box with "no" as the default button: for the program's own questions whose "yes"
+  // gives up unsaved changes, so that a hasty Enter loses nothing.
+  virtual bool AskYesNoDefaultNo(const Message& message) { return AskYesNo(message); }
   // Continue box: title 8001, the text followed by " Fortfahren ?", OK (true) and cancel (false).
   virtual bool AskContinue(const Message& message) = 0;
   // Status line text; empty clears it.

@@ -8,7 +8,7 @@
 
 namespace vl {
 
-enum class BoxKind { Error, Information, Question, Continue };
+enum class BoxKind { Error, Information, Question, QuestionDefaultNo, Continue };
 
 struct ShownMessage {
   BoxKind kind;
@@ -27,6 +27,7 @@ class ScriptedPrompter : public Prompter {
   void ShowError(const Message& message) override { Record(BoxKind::Error, message); }
   void ShowInformation(const Message& message) override { Record(BoxKind::Information, message); }
   bool AskYesNo(const Message& message) override { return Answer(BoxKind::Question, message); }
+  bool AskYesNoDefaultNo(const Message& message) override { return Answer(BoxKind::QuestionDefaultNo, message); }
   bool AskContinue(const Message& message) override { return Answer(BoxKind::Continue, message); }
   void SetStatusText(const std::string& text) override { statusTexts.push_back(text); }
 

@@ -3,7 +3,6 @@
 #include <QMdiArea>
 #include <QTimer>
 
-#include "shell/careful_question.hpp"
 #include "shell/child_window_host.hpp"
 #include "shell/frame_window.hpp"
 #include "shell/help_window.hpp"
@@ -164,7 +163,7 @@ void FrameWindow::CloseCommand() {
 bool FrameWindow::ExitRequested() {
   if (!open_) return true;
   if (CloseCardFile()) return true;
-  return AskBeforeLosingChanges(prompter_, DirectText(kExitUnsavedText));
+  return prompter_.AskYesNoDefaultNo(DirectText(kExitUnsavedText));
 }
 
 void FrameWindow::closeEvent(QCloseEvent* event) {

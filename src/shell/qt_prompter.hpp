@@ -3,14 +3,13 @@
 #include <functional>
 
 #include "common/prompter.hpp"
-#include "shell/careful_question.hpp"
 
 class QMessageBox;
 class QWidget;
 
 namespace vl {
 
-class QtPrompter : public Prompter, public CarefulQuestions {
+class QtPrompter : public Prompter {
  public:
   // The boxes belong to the active modal dialog, else to the active window, else to fallbackParent.
   explicit QtPrompter(QWidget* fallbackParent = nullptr) : fallbackParent_(fallbackParent) {}

@@ -35,11 +35,14 @@ size_t DropSelfLinks(PersonCard& card) {
   return dropped;
 }
 
-// Keeps each child once, and only when the child names this card as a parent.
+// Keeps each child once, and only when the child names this card as a parent. A link to a
+// person number that no card has is no damage (a card without a name is never saved): it goes
+// without being counted.
 size_t DropUnconfirmedChildren(PersonCard& parent) {
+  std::erase_if(parent.children, [](const ChildLink& link) { return link.child == nullptr; });
   std::unordered_set<const PersonCard*> seen;
   return std::erase_if(parent.children, [&](const ChildLink& link) {
-    return link.child == nullptr || !NamesAsParent(*link.child, &parent) || !seen.insert(link.child).second;
+    return !NamesAsParent(*link.child, &parent) || !seen.insert(link.child).second;
   });
 }
 

@@ -262,7 +262,7 @@ class TestFrameCardFile : public QObject {
     QVERIFY(!f.frame->close());
     QVERIFY(f.frame->isVisible());
     QVERIFY(f.frame->IsCardFileOpen());
-    QCOMPARE(f.prompter.shown.back().kind, BoxKind::Question);
+    QCOMPARE(f.prompter.shown.back().kind, BoxKind::QuestionDefaultNo);
     QVERIFY(QString::fromStdString(f.prompter.shown.back().text).endsWith("Trotzdem beenden?"));
 
     // Once the directory is back, exit saves after all.

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 
 #include "common/byte_io.hpp"
+#include "common/clock.hpp"
 #include "common/cp1252.hpp"
 #include "common/file_io.hpp"
 #include "common/file_names.hpp"
@@ -125,6 +129,36 @@ TEST(Cp1252, SortingPutsUmlautsWithTheirBaseLettersIgnoringCase) {
                                              "Stra\xDF" "e", "Zimmer"}));
   EXPECT_EQ(CompareForSorting("abc", "abc"), 0);
   EXPECT_NE(CompareForSorting("ABC", "abc"), 0) << "a total order: equal only for equal texts";
+}
+
+// In UTC the local time is the system time, so the calendar of <chrono> can tell what to expect.
+TEST(SystemClock, CountsMonthsFromOneAndYearsFrom1900) {
+  const char* zone = std::getenv("TZ");
+  const std::string previous = zone ? zone : "";
+  setenv("TZ", "UTC", 1);
+  tzset();
+  auto utcNow = [] {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const auto today = floor<days>(now);
+    const year_month_day date{today};
+    const hh_mm_ss time{floor<minutes>(now - today)};
+    return TimeStamp{static_cast<int16_t>(static_cast<unsigned>(date.day())),
+                     static_cast<int16_t>(static_cast<unsigned>(date.month())),
+                     static_cast<int16_t>(static_cast<int>(date.year()) - 1900),
+                     static_cast<int16_t>(time.hours().count()), static_cast<int16_t>(time.minutes().count())};
+  };
+  const TimeStamp before = utcNow();
+  const TimeStamp now = SystemClock().Now();
+  const TimeStamp after = utcNow();
+  if (zone) {
+    setenv("TZ", previous.c_str(), 1);
+  } else {
+    unsetenv("TZ");
+  }
+  tzset();
+  EXPECT_TRUE(now == before || now == after)
+      << now.day << "." << now.month << "." << now.year << " " << now.hour << ":" << now.minute;
 }
 
 }  // namespace

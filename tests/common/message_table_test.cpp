@@ -50,20 +50,22 @@ TEST(MessageTable, PlaceholdersAreWellFormed) {
 }
 
 TEST(MessageTable, KnownTexts) {
-  EXPECT_EQ(MessageText(8000), "Vorlinde");
-  EXPECT_EQ(MessageText(8001), "Bitte bestätigen!");
-  EXPECT_EQ(MessageText(8002), "Fehler");
-  EXPECT_EQ(MessageText(8003), "Information");
-  EXPECT_EQ(MessageText(8030), "Sein/Ihr Vater ");
-  EXPECT_EQ(MessageText(8037), " , aber vor ");
-  EXPECT_EQ(MessageText(8106),
-            "Alle Urkunden, die mit dieser Personenkarteikarte verbunden sind, werden mitgelöscht! \n"
-            "Möchten Sie trotzdem löschen?");
-  EXPECT_EQ(MessageText(8276), "März");
-  EXPECT_EQ(MessageText(8289), "Nivôse");
-  EXPECT_EQ(MessageText(8407), "Die Karteikarte Nr. %d ist beschädigt!");
-  EXPECT_EQ(MessageText(8432), "  (Notizen & Objekte)");
-  EXPECT_EQ(MessageText(8448), "Konvertierung der");
+  const std::pair<int, const char*> rows[] = {
+      {8000, "Vorlinde"},
+      {8001, "Bitte bestätigen!"},
+      {8002, "Fehler"},
+      {8003, "Information"},
+      {8030, "Sein/Ihr Vater "},
+      {8037, " , aber vor "},
+      {8106, "Alle Urkunden, die mit dieser Personenkarteikarte verbunden sind, werden mitgelöscht! \n"
+             "Möchten Sie trotzdem löschen?"},
+      {8276, "März"},
+      {8289, "Nivôse"},
+      {8407, "Die Karteikarte Nr. %d ist beschädigt!"},
+      {8432, "  (Notizen & Objekte)"},
+      {8448, "Konvertierung der"},
+  };
+  for (const auto& [id, text] : rows) EXPECT_EQ(MessageText(id), text) << id;
 }
 
 TEST(MessageTable, UnknownIdsGiveEmptyText) {

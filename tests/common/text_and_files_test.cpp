@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 
 #include "common/byte_io.hpp"
+#include "common/clock.hpp"
 #include "common/cp1252.hpp"
 #include "common/file_io.hpp"
 #include "common/file_names.hpp"
@@ -17,18 +22,16 @@ void WriteText(const std::filesystem::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-TEST(Cp1252, ConvertsBothWaysIncludingTheHighControlsRange) {
-  std::string cp = "M\xFC" "ller \x80 \x9C \xDF";  // Müller € œ ß
-  std::string utf8 = Cp1252ToUtf8(cp);
-  EXPECT_EQ(utf8, "Müller € œ ß");
-  EXPECT_EQ(Utf8ToCp1252(utf8), cp);
-}
-
-TEST(Cp1252, UnrepresentableAndMalformedInputBecomesQuestionMarks) {
-  EXPECT_EQ(Utf8ToCp1252("a\xE2\x82"), "a?");           // cut-off sequence
-  EXPECT_EQ(Utf8ToCp1252("\xD0\x96" "x"), "?x");         // Cyrillic Zhe
-  EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");      // emoji
-  EXPECT_EQ(Utf8ToCp1252("\xFF"), "?");
+TEST(Cp1252, ConvertsBothWaysAndReplacesWhatItCannotHold) {
+  EXPECT_EQ(Cp1252ToUtf8("M\xFC" "ller \x80 \x9C \xDF"), "Müller € œ ß");  // also the high controls range
+  const std::pair<const char*, const char*> rows[] = {
+      {"Müller € œ ß", "M\xFC" "ller \x80 \x9C \xDF"},
+      {"a\xE2\x82", "a?"},            // cut-off sequence
+      {"\xD0\x96" "x", "?x"},          // Cyrillic Zhe
+      {"\xF0\x9F\x98\x80", "?"},      // emoji
+      {"\xFF", "?"},
+  };
+  for (const auto& [utf8, cp] : rows) EXPECT_EQ(Utf8ToCp1252(utf8), cp) << cp;
 }
 
 TEST(Cp1252, ComparesWithoutRegardToCaseIncludingAccentedLetters) {
@@ -116,12 +119,6 @@ TEST(AtomicWrite, AFailedWriteLeavesTheOldContent) {
   EXPECT_EQ(entries, 1u) << "the temporary file must be removed";
 }
 
-}  // namespace
-}  // namespace vl
-
-namespace vl {
-namespace {
-
 TEST(Cp1252, SortingPutsUmlautsWithTheirBaseLettersIgnoringCase) {
   std::vector<std::string> names = {"Zimmer", "\xC4hnlich", "adler", "Bauer", "\xF6tzi", "Otto", "Stra\xDF" "e",
                                     "Strasse", "strasse"};
@@ -132,6 +129,36 @@ TEST(Cp1252, SortingPutsUmlautsWithTheirBaseLettersIgnoringCase) {
                                              "Stra\xDF" "e", "Zimmer"}));
   EXPECT_EQ(CompareForSorting("abc", "abc"), 0);
   EXPECT_NE(CompareForSorting("ABC", "abc"), 0) << "a total order: equal only for equal texts";
+}
+
+// In UTC the local time is the system time, so the calendar of <chrono> can tell what to expect.
+TEST(SystemClock, CountsMonthsFromOneAndYearsFrom1900) {
+  const char* zone = std::getenv("TZ");
+  const std::string previous = zone ? zone : "";
+  setenv("TZ", "UTC", 1);
+  tzset();
+  auto utcNow = [] {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const auto today = floor<days>(now);
+    const year_month_day date{today};
+    const hh_mm_ss time{floor<minutes>(now - today)};
+    return TimeStamp{static_cast<int16_t>(static_cast<unsigned>(date.day())),
+                     static_cast<int16_t>(static_cast<unsigned>(date.month())),
+                     static_cast<int16_t>(static_cast<int>(date.year()) - 1900),
+                     static_cast<int16_t>(time.hours().count()), static_cast<int16_t>(time.minutes().count())};
+  };
+  const TimeStamp before = utcNow();
+  const TimeStamp now = SystemClock().Now();
+  const TimeStamp after = utcNow();
+  if (zone) {
+    setenv("TZ", previous.c_str(), 1);
+  } else {
+    unsetenv("TZ");
+  }
+  tzset();
+  EXPECT_TRUE(now == before || now == after)
+      << now.day << "." << now.month << "." << now.year << " " << now.hour << ":" << now.minute;
 }
 
 }  // namespace

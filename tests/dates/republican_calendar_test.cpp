@@ -8,18 +8,11 @@ namespace vl {
 namespace {
 
 DateValue D(int day, int month, int year) {
-  return DateValue{kGregorian, static_cast<int16_t>(day), static_cast<int16_t>(month), static_cast<int16_t>(year)};
+  return DateValue{0, static_cast<int16_t>(day), static_cast<int16_t>(month), static_cast<int16_t>(year)};
 }
 DateValue R(int day, int month, int year) {
-  return DateValue{kRepublican, static_cast<int16_t>(day), static_cast<int16_t>(month), static_cast<int16_t>(year)};
+  return DateValue{1, static_cast<int16_t>(day), static_cast<int16_t>(month), static_cast<int16_t>(year)};
 }
-
-DateValue ToRepublican(DateValue date) {
-  EXPECT_EQ(GregorianToRepublican(date), 1);
-  return date;
-}
-
-bool Convertible(DateValue date) { return GregorianToRepublican(date) == 1; }
 
 // An independent Gregorian day counter for the years around 1800.
 void NextGregorianDay(int& day, int& month, int& year) {
@@ -62,42 +55,37 @@ TEST(RepublicanCalendar, EveryDayOfThePeriodBothWays) {
   }
   EXPECT_EQ(days, 11 * 365 + 4 * 366);
   EXPECT_EQ(D(gd, gm, gy), D(24, 9, 1807));
-  EXPECT_FALSE(Convertible(D(gd, gm, gy)));
 }
 
-TEST(RepublicanCalendar, Borders) {
-  EXPECT_EQ(ToRepublican(D(22, 9, 1792)), R(1, 1, 1));
-  EXPECT_FALSE(Convertible(D(21, 9, 1792)));
-  EXPECT_EQ(ToRepublican(D(23, 9, 1807)), R(6, 13, 15));
-  EXPECT_FALSE(Convertible(D(24, 9, 1807)));
-  EXPECT_FALSE(Convertible(D(1, 1, 1700)));
-  EXPECT_FALSE(Convertible(D(1, 1, 1850)));
-}
+struct Conversion {
+  DateValue gregorian;
+  DateValue republican;  // day -1: not convertible
+};
 
-TEST(RepublicanCalendar, IncompleteOrImpossibleDatesAreNotConverted) {
-  EXPECT_FALSE(Convertible(D(-1, 11, 1793)));
-  EXPECT_FALSE(Convertible(D(0, 11, 1793)));
-  EXPECT_FALSE(Convertible(D(4, -1, 1793)));
-  EXPECT_FALSE(Convertible(D(4, 0, 1793)));
-  EXPECT_FALSE(Convertible(D(4, 11, -1)));
-  EXPECT_FALSE(Convertible(D(4, 11, 0)));
-  EXPECT_FALSE(Convertible(D(31, 11, 1793)));
-  EXPECT_FALSE(Convertible(D(29, 2, 1800)));
-  EXPECT_FALSE(Convertible(D(1, 13, 1800)));
-}
-
-TEST(RepublicanCalendar, KnownDays) {
-  EXPECT_EQ(ToRepublican(D(29, 2, 1796)), R(10, 6, 4));
-  EXPECT_EQ(ToRepublican(D(1, 3, 1796)), R(11, 6, 4));
-  EXPECT_EQ(ToRepublican(D(1, 3, 1797)), R(11, 6, 5));
-  EXPECT_EQ(ToRepublican(D(5, 10, 1792)), R(14, 1, 1));
-  EXPECT_EQ(ToRepublican(D(17, 9, 1807)), R(30, 12, 15));
-  EXPECT_EQ(ToRepublican(D(22, 9, 1795)), R(6, 13, 3));
-  EXPECT_EQ(ToRepublican(D(23, 9, 1795)), R(1, 1, 4));
-  EXPECT_EQ(ToRepublican(D(9, 11, 1799)), R(18, 2, 8));
-  EXPECT_EQ(RepublicanToGregorian(18, 2, 8), D(9, 11, 1799));
-  EXPECT_EQ(RepublicanToGregorian(6, 13, 3), D(22, 9, 1795));
-  EXPECT_EQ(RepublicanToGregorian(11, 4, 4), D(1, 1, 1796));
+TEST(RepublicanCalendar, KnownDaysBothWaysAndBorders) {
+  const DateValue none = R(-1, -1, -1);
+  const Conversion rows[] = {
+      {D(22, 9, 1792), R(1, 1, 1)},   {D(21, 9, 1792), none},         {D(23, 9, 1807), R(6, 13, 15)},
+      {D(24, 9, 1807), none},         {D(1, 1, 1700), none},          {D(1, 1, 1850), none},
+      {D(29, 2, 1796), R(10, 6, 4)},  {D(1, 3, 1796), R(11, 6, 4)},   {D(1, 3, 1797), R(11, 6, 5)},
+      {D(5, 10, 1792), R(14, 1, 1)},  {D(17, 9, 1807), R(30, 12, 15)}, {D(22, 9, 1795), R(6, 13, 3)},
+      {D(23, 9, 1795), R(1, 1, 4)},   {D(9, 11, 1799), R(18, 2, 8)},  {D(1, 1, 1796), R(11, 4, 4)},
+      // Incomplete or impossible dates are never converted.
+      {D(-1, 11, 1793), none},        {D(0, 11, 1793), none},         {D(4, -1, 1793), none},
+      {D(4, 0, 1793), none},          {D(4, 11, -1), none},           {D(4, 11, 0), none},
+      {D(31, 11, 1793), none},        {D(29, 2, 1800), none},         {D(1, 13, 1800), none},
+  };
+  for (const Conversion& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.gregorian.day << "." << row.gregorian.month << "." << row.gregorian.year);
+    DateValue date = row.gregorian;
+    if (row.republican.day == -1) {
+      EXPECT_EQ(GregorianToRepublican(date), -1);
+      continue;
+    }
+    EXPECT_EQ(GregorianToRepublican(date), 1);
+    EXPECT_EQ(date, row.republican);
+    EXPECT_EQ(RepublicanToGregorian(row.republican.day, row.republican.month, row.republican.year), row.gregorian);
+  }
 }
 
 TEST(RepublicanCalendar, MonthStartTable) {
@@ -120,18 +108,14 @@ TEST(RepublicanCalendar, SextileYearsAndInvalidDays) {
     EXPECT_EQ(RepublicanDaysInMonth(12, year), 30);
     EXPECT_EQ(IsRepublicanDate(6, 13, year), sextile) << year;
   }
-  EXPECT_EQ(RepublicanToGregorian(6, 13, 2), D(-1, -1, -1));
-  EXPECT_EQ(RepublicanToGregorian(31, 1, 2), D(-1, -1, -1));
-  EXPECT_EQ(RepublicanToGregorian(0, 1, 2), D(-1, -1, -1));
-  EXPECT_EQ(RepublicanToGregorian(1, 14, 2), D(-1, -1, -1));
-  EXPECT_EQ(RepublicanToGregorian(1, 1, 16), D(-1, -1, -1));
-  EXPECT_EQ(RepublicanToGregorian(1, 1, 0), D(-1, -1, -1));
+  const int invalid[][3] = {{6, 13, 2}, {31, 1, 2}, {0, 1, 2}, {1, 14, 2}, {1, 1, 16}, {1, 1, 0}};
+  for (const auto& [day, month, year] : invalid) EXPECT_EQ(RepublicanToGregorian(day, month, year), D(-1, -1, -1));
 }
 
 TEST(CalendarNames, FromTheMessageTable) {
-  EXPECT_EQ(Cp1252ToUtf8(GregorianMonthName(1)), "Januar");
-  EXPECT_EQ(Cp1252ToUtf8(GregorianMonthName(3)), "März");
-  EXPECT_EQ(Cp1252ToUtf8(GregorianMonthName(12)), "Dezember");
+  const char* const gregorian[] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                                   "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+  for (int month = 1; month <= 12; ++month) EXPECT_EQ(Cp1252ToUtf8(GregorianMonthName(month)), gregorian[month - 1]);
   EXPECT_EQ(GregorianMonthName(0), "");
   EXPECT_EQ(GregorianMonthName(13), "");
   const char* const months[] = {"Vendémiaire", "Brumaire", "Frimaire", "Nivôse",    "Pluviôse", "Ventôse",     "Germinal",

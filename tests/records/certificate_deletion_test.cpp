@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include <map>
 #include <string>
+#include <tuple>
 
 #include "common/file_io.hpp"
 #include "common/scripted_prompter.hpp"
@@ -20,6 +20,12 @@
 
 namespace vl::test {
 namespace {
+
+// Certificate kinds and the slot reference that names no certificate.
+namespace certificate {
+constexpr int birth = 0, civil = 1, death = 2, baptism = 3, church = 4, burial = 5;
+}
+constexpr uint16_t kNoCertificate = 0xFFFF;
 
 DateTimeValue At(int day, int month, int year, int hour = 0, int minute = 0) {
   return DateTimeValue{0, static_cast<int16_t>(day), static_cast<int16_t>(month), static_cast<int16_t>(year),
@@ -77,7 +83,7 @@ class CertificateDeletionTest : public ::testing::Test {
     EXPECT_GE(slot, 0);
     UnionEntry forGroom{&bride, date, "Ulm", static_cast<uint16_t>(slot), static_cast<uint16_t>(kind)};
     UnionEntry forBride{&groom, date, "Ulm", static_cast<uint16_t>(slot), static_cast<uint16_t>(kind)};
-    EXPECT_EQ(AddUnion(groom, kind == kChurchWedding, forGroom, forBride, card.modified, prompter), 1);
+    EXPECT_EQ(AddUnion(groom, kind == certificate::church, forGroom, forBride, card.modified, prompter), 1);
     card.persons.SetCertificateSlot(groom, static_cast<uint16_t>(slot), kind);
     card.persons.SetCertificateSlot(bride, static_cast<uint16_t>(slot), kind);
     card.header.SetCertificateCount(kind, static_cast<uint16_t>(card.header.CertificateCount(kind) + 1));
@@ -95,7 +101,10 @@ class CertificateDeletionTest : public ::testing::Test {
 
   int Delete(int kind, int slot) {
     auto header = File(kind).ReadHeader();
-    EXPECT_TRUE(header.has_value());
+    if (!header) {
+      ADD_FAILURE() << "no slot file of kind " << kind;
+      return -1;
+    }
     uint16_t key = 0;
     for (const SlotEntry& entry : header->Entries()) {
       if (entry.slot == slot) key = entry.keyPerson;
@@ -109,90 +118,78 @@ class CertificateDeletionTest : public ::testing::Test {
   CardFile card{prompter};
 };
 
-TEST_F(CertificateDeletionTest, BurialDeletionClearsDeathDateAndPlaceAndLowersTheCounter) {
-  PersonCard& deceased = Person("Weber Johann", 'H');
-  deceased.birth = At(2, 2, 1820, 6, 0);
-  deceased.birthPlace = "Ulm";
-  deceased.death = At(3, 4, 1890, 14, 30);
-  deceased.death.calendar = 1;
-  deceased.deathPlace = "Lyon";
-  const int slot = StoreOwn(kBurial, deceased);
-  ASSERT_EQ(card.header.CertificateCount(kBurial), 1);
-  ASSERT_EQ(MapByte(kBurial, slot), 'X');
-  card.modified.Clear();
+TEST_F(CertificateDeletionTest, OwnCertificateClearsItsEventAndLowersTheCounter) {
+  using Event = DateTimeValue PersonCard::*;
+  using Place = std::string PersonCard::*;
+  const std::tuple<int, Event, Place> rows[] = {
+      {certificate::birth, &PersonCard::birth, &PersonCard::birthPlace},
+      {certificate::baptism, &PersonCard::baptism, &PersonCard::baptismPlace},
+      {certificate::death, &PersonCard::death, &PersonCard::deathPlace},
+      {certificate::burial, &PersonCard::death, &PersonCard::deathPlace},
+  };
+  const int ownKinds[] = {certificate::birth, certificate::death, certificate::baptism, certificate::burial};
+  const DateTimeValue date{1, 3, 4, 1890, 14, 30};
+  const DateTimeValue cleared{1, 0, 0, 0, 0, 0};
+  for (const auto& [kind, event, place] : rows) {
+    SCOPED_TRACE(kind);
+    PersonCard& person = Person("Weber Johann", 'H');
+    person.birth = person.baptism = person.death = date;
+    person.birthPlace = person.baptismPlace = person.deathPlace = "Ulm";
+    std::map<int, int> slots;
+    for (int own : ownKinds) slots[own] = StoreOwn(own, person);
+    const int count = card.header.CertificateCount(kind);
+    ASSERT_EQ(MapByte(kind, slots[kind]), 'X');
+    card.modified.Clear();
 
-  EXPECT_EQ(Delete(kBurial, slot), slot);
-
-  EXPECT_EQ(deceased.death.day, 0);
-  EXPECT_EQ(deceased.death.month, 0);
-  EXPECT_EQ(deceased.death.year, 0);
-  EXPECT_EQ(deceased.death.hour, 0);
-  EXPECT_EQ(deceased.death.minute, 0);
-  EXPECT_EQ(deceased.death.calendar, 1);  // only the date parts are cleared
-  EXPECT_EQ(deceased.deathPlace, "");
-  EXPECT_EQ(deceased.birth, At(2, 2, 1820, 6, 0));
-  EXPECT_EQ(deceased.birthPlace, "Ulm");
-  EXPECT_EQ(deceased.certificateSlots[kBurial], kNoSlot);
-  EXPECT_EQ(card.header.CertificateCount(kBurial), 0);
-  EXPECT_EQ(StoredCount(kBurial), 0);
-  EXPECT_EQ(MapByte(kBurial, slot), ' ');
-  EXPECT_TRUE(card.modified.IsSet());
+    EXPECT_EQ(Delete(kind, slots[kind]), slots[kind]);
+    EXPECT_EQ(person.*place, "");
+    // Only the event of the kind is cleared; its calendar tag stays.
+    for (Event other : {&PersonCard::birth, &PersonCard::baptism, &PersonCard::death}) {
+      EXPECT_EQ(person.*other, other == event ? cleared : date);
+    }
+    for (int own : ownKinds) EXPECT_EQ(person.certificateSlots[own], own == kind ? kNoCertificate : slots[own]) << own;
+    EXPECT_EQ(card.header.CertificateCount(kind), count - 1);
+    EXPECT_EQ(StoredCount(kind), count - 1);
+    EXPECT_EQ(MapByte(kind, slots[kind]), ' ');
+    EXPECT_TRUE(card.modified.IsSet());
+  }
   EXPECT_TRUE(prompter.Empty());
-}
-
-TEST_F(CertificateDeletionTest, BirthAndBaptismClearTheirOwnEvent) {
-  PersonCard& child = Person("Weber Anna", 'F');
-  child.birth = At(1, 1, 1850, 3, 15);
-  child.birthPlace = "Ulm";
-  child.baptism = At(3, 1, 1850);
-  child.baptismPlace = "Blaubeuren";
-  const int birth = StoreOwn(kBirth, child);
-  const int baptism = StoreOwn(kBaptism, child);
-
-  EXPECT_EQ(Delete(kBaptism, baptism), baptism);
-  EXPECT_EQ(child.baptism, At(0, 0, 0));
-  EXPECT_EQ(child.baptismPlace, "");
-  EXPECT_EQ(child.birth, At(1, 1, 1850, 3, 15));
-  EXPECT_EQ(child.certificateSlots[kBirth], birth);
-
-  EXPECT_EQ(Delete(kBirth, birth), birth);
-  EXPECT_EQ(child.birth, At(0, 0, 0));
-  EXPECT_EQ(child.birthPlace, "");
-  EXPECT_EQ(card.header.CertificateCount(kBirth), 0);
-  EXPECT_EQ(card.header.CertificateCount(kBaptism), 0);
 }
 
 TEST_F(CertificateDeletionTest, DeletingAPersonRemovesItsCertificatesAndLowersBothCounters) {
   PersonCard& groom = Person("Weber Johann", 'H');
   PersonCard& bride = Person("Maier Rosa", 'F');
   PersonCard& child = Person("Weber Paul", 'H');
-  const int groomBirth = StoreOwn(kBirth, groom);
-  const int brideBirth = StoreOwn(kBirth, bride);
-  const int marriage = StoreMarriage(kCivilMarriage, groom, bride, At(5, 5, 1870));
+  const int groomBirth = StoreOwn(certificate::birth, groom);
+  const int brideBirth = StoreOwn(certificate::birth, bride);
+  for (int own : {certificate::death, certificate::baptism, certificate::burial}) StoreOwn(own, groom);
+  const int marriage = StoreMarriage(certificate::civil, groom, bride, At(5, 5, 1870));
   LinkChildToParents(child, &groom, &bride, ChildLinkMode::Normal, card.modified);
-  ASSERT_EQ(card.header.CertificateCount(kBirth), 2);
-  ASSERT_EQ(card.header.CertificateCount(kCivilMarriage), 1);
+  ASSERT_EQ(card.header.CertificateCount(certificate::birth), 2);
+  ASSERT_EQ(card.header.CertificateCount(certificate::civil), 1);
   ASSERT_EQ(bride.children.size(), 1u);
   ASSERT_EQ(bride.children[0].unionIndex, 1);
   card.modified.Clear();
 
   DeletePerson(card, Context(), groom);
 
-  EXPECT_EQ(card.header.CertificateCount(kBirth), 1);
-  EXPECT_EQ(card.header.CertificateCount(kCivilMarriage), 0);
-  EXPECT_EQ(MapByte(kBirth, groomBirth), ' ');
-  EXPECT_EQ(MapByte(kBirth, brideBirth), 'X');
-  EXPECT_EQ(StoredCount(kBirth), 1);
-  EXPECT_EQ(U16At(SlotFileBytes(kBirth), 268), brideBirth);  // the bride's birth certificate moved up
-  EXPECT_EQ(MapByte(kCivilMarriage, marriage), ' ');
-  EXPECT_EQ(StoredCount(kCivilMarriage), 0);
+  EXPECT_EQ(card.header.CertificateCount(certificate::birth), 1);
+  for (int kind : {certificate::civil, certificate::death, certificate::baptism, certificate::burial}) {
+    EXPECT_EQ(card.header.CertificateCount(kind), 0) << kind;
+    EXPECT_EQ(StoredCount(kind), 0) << kind;
+  }
+  EXPECT_EQ(MapByte(certificate::birth, groomBirth), ' ');
+  EXPECT_EQ(MapByte(certificate::birth, brideBirth), 'X');
+  EXPECT_EQ(StoredCount(certificate::birth), 1);
+  EXPECT_EQ(U16At(SlotFileBytes(certificate::birth), 268), brideBirth);  // the bride's birth certificate moved up
+  EXPECT_EQ(MapByte(certificate::civil, marriage), ' ');
 
   EXPECT_EQ(card.persons.Count(), 2u);
   EXPECT_EQ(card.header.PersonCount(), 2);
   EXPECT_EQ(card.persons.Find(1), nullptr);
   EXPECT_TRUE(bride.unions.empty());
-  EXPECT_EQ(bride.certificateSlots[kCivilMarriage], kNoSlot);
-  EXPECT_EQ(bride.certificateSlots[kBirth], brideBirth);
+  EXPECT_EQ(bride.certificateSlots[certificate::civil], kNoCertificate);
+  EXPECT_EQ(bride.certificateSlots[certificate::birth], brideBirth);
   EXPECT_EQ(child.father, nullptr);
   EXPECT_EQ(child.mother, &bride);
   ASSERT_EQ(bride.children.size(), 1u);
@@ -205,44 +202,44 @@ TEST_F(CertificateDeletionTest, DeletingAPersonRemovesItsCertificatesAndLowersBo
   ASSERT_TRUE(SaveCardFile(Store(), card));
   auto header = ReadWholeFile(DataDir() / HeaderFileName(card.number));
   ASSERT_TRUE(header);
-  EXPECT_EQ(U16At(*header, 432), 2);
-  EXPECT_EQ(U16At(*header, 434), 1);
-  EXPECT_EQ(U16At(*header, 436), 0);
+  EXPECT_EQ(U16At(*header, 432), 2);  // person cards, then the six counters in kind order
+  for (size_t offset = 434; offset <= 444; offset += 2) EXPECT_EQ(U16At(*header, offset), offset == 434 ? 1 : 0);
 }
 
 TEST_F(CertificateDeletionTest, MarriageDeletionRemovesOnlyItsOwnUnionFromBothLists) {
   PersonCard& groom = Person("Weber Johann", 'H');
   PersonCard& bride = Person("Maier Rosa", 'F');
   PersonCard& child = Person("Weber Paul", 'H');
-  const int civil = StoreMarriage(kCivilMarriage, groom, bride, At(5, 5, 1870));
-  const int church = StoreMarriage(kChurchWedding, groom, bride, At(6, 5, 1870));
+  const int civil = StoreMarriage(certificate::civil, groom, bride, At(5, 5, 1870));
+  const int church = StoreMarriage(certificate::church, groom, bride, At(6, 5, 1870));
   LinkChildToParents(child, &groom, &bride, ChildLinkMode::Normal, card.modified);
   card.persons.NormaliseFamilyLinks();
   ASSERT_EQ(groom.unions.size(), 2u);
   ASSERT_EQ(groom.children.at(0).unionIndex, 1);
 
   // The church wedding goes; the civil marriage stays, though it stands first in both lists.
-  EXPECT_EQ(Delete(kChurchWedding, church), church);
+  EXPECT_EQ(Delete(certificate::church, church), church);
   ASSERT_EQ(groom.unions.size(), 1u);
   ASSERT_EQ(bride.unions.size(), 1u);
-  EXPECT_EQ(groom.unions[0].kind, kCivilMarriage);
+  EXPECT_EQ(groom.unions[0].kind, certificate::civil);
   EXPECT_EQ(groom.unions[0].slot, civil);
   EXPECT_EQ(bride.unions[0].spouse, &groom);
-  EXPECT_EQ(bride.unions[0].kind, kCivilMarriage);
-  EXPECT_EQ(groom.certificateSlots[kChurchWedding], kNoSlot);
-  EXPECT_EQ(bride.certificateSlots[kChurchWedding], kNoSlot);
-  EXPECT_EQ(groom.certificateSlots[kCivilMarriage], civil);
+  EXPECT_EQ(bride.unions[0].kind, certificate::civil);
+  EXPECT_EQ(groom.certificateSlots[certificate::church], kNoCertificate);
+  EXPECT_EQ(bride.certificateSlots[certificate::church], kNoCertificate);
+  EXPECT_EQ(groom.certificateSlots[certificate::civil], civil);
   EXPECT_EQ(groom.children[0].unionIndex, 1);
-  EXPECT_EQ(card.header.CertificateCount(kChurchWedding), 0);
-  EXPECT_EQ(card.header.CertificateCount(kCivilMarriage), 1);
+  EXPECT_EQ(card.header.CertificateCount(certificate::church), 0);
+  EXPECT_EQ(card.header.CertificateCount(certificate::civil), 1);
 
-  EXPECT_EQ(Delete(kCivilMarriage, civil), civil);
+  EXPECT_EQ(Delete(certificate::civil, civil), civil);
   EXPECT_TRUE(groom.unions.empty());
   EXPECT_TRUE(bride.unions.empty());
   EXPECT_EQ(groom.children[0].unionIndex, 0);
+  ASSERT_EQ(bride.children.size(), 1u);
   EXPECT_EQ(bride.children[0].unionIndex, 0);
   EXPECT_EQ(child.father, &groom);  // the child keeps its parents
-  EXPECT_EQ(groom.certificateSlots[kCivilMarriage], kNoSlot);
+  EXPECT_EQ(groom.certificateSlots[certificate::civil], kNoCertificate);
   EXPECT_TRUE(prompter.Empty());
 }
 
@@ -250,99 +247,98 @@ TEST_F(CertificateDeletionTest, TheReferenceToALaterMarriageSurvives) {
   PersonCard& groom = Person("Weber Johann", 'H');
   PersonCard& first = Person("Maier Rosa", 'F');
   PersonCard& second = Person("Huber Eva", 'F');
-  const int earlier = StoreMarriage(kCivilMarriage, groom, first, At(5, 5, 1870));
-  const int later = StoreMarriage(kCivilMarriage, groom, second, At(7, 7, 1880));
-  ASSERT_EQ(groom.certificateSlots[kCivilMarriage], later);
+  const int earlier = StoreMarriage(certificate::civil, groom, first, At(5, 5, 1870));
+  const int later = StoreMarriage(certificate::civil, groom, second, At(7, 7, 1880));
+  ASSERT_EQ(groom.certificateSlots[certificate::civil], later);
 
-  CertificatePersons persons = FindCertificatePersons(card.persons, kCivilMarriage, earlier, groom.number);
+  CertificatePersons persons = FindCertificatePersons(card.persons, certificate::civil, earlier, groom.number);
   EXPECT_EQ(persons.keyPerson, &first);
   EXPECT_EQ(persons.secondPerson, &groom);
-  EXPECT_EQ(DeleteCertificate(card, Context(), kCivilMarriage, earlier, persons), earlier);
+  EXPECT_EQ(DeleteCertificate(card, Context(), certificate::civil, earlier, persons), earlier);
 
-  EXPECT_EQ(groom.certificateSlots[kCivilMarriage], later);
-  EXPECT_EQ(first.certificateSlots[kCivilMarriage], kNoSlot);
+  EXPECT_EQ(groom.certificateSlots[certificate::civil], later);
+  EXPECT_EQ(first.certificateSlots[certificate::civil], kNoCertificate);
   ASSERT_EQ(groom.unions.size(), 1u);
   EXPECT_EQ(groom.unions[0].spouse, &second);
   EXPECT_TRUE(first.unions.empty());
   EXPECT_EQ(second.unions.size(), 1u);
-  EXPECT_EQ(card.header.CertificateCount(kCivilMarriage), 1);
+  EXPECT_EQ(card.header.CertificateCount(certificate::civil), 1);
 }
 
 TEST_F(CertificateDeletionTest, FindingThePersonsOfACertificate) {
   PersonCard& groom = Person("Weber Johann", 'H');
   PersonCard& bride = Person("Maier Rosa", 'F');
-  const int church = StoreMarriage(kChurchWedding, groom, bride, At(5, 5, 1870));
+  const int church = StoreMarriage(certificate::church, groom, bride, At(5, 5, 1870));
 
-  CertificatePersons own = FindCertificatePersons(card.persons, kDeath, 0, bride.number);
+  CertificatePersons own = FindCertificatePersons(card.persons, certificate::death, 0, bride.number);
   EXPECT_EQ(own.keyPerson, &bride);
   EXPECT_EQ(own.secondPerson, nullptr);
-  EXPECT_EQ(FindCertificatePersons(card.persons, kDeath, 0, 99).keyPerson, nullptr);
-  EXPECT_EQ(FindCertificatePersons(card.persons, kDeath, 0, 0).keyPerson, nullptr);
+  EXPECT_EQ(FindCertificatePersons(card.persons, certificate::death, 0, 99).keyPerson, nullptr);
+  EXPECT_EQ(FindCertificatePersons(card.persons, certificate::death, 0, 0).keyPerson, nullptr);
 
   // Another slot or the other marriage kind finds no bride, but still the groom.
-  CertificatePersons wrongSlot = FindCertificatePersons(card.persons, kChurchWedding, church + 1, groom.number);
+  CertificatePersons wrongSlot = FindCertificatePersons(card.persons, certificate::church, church + 1, groom.number);
   EXPECT_EQ(wrongSlot.keyPerson, nullptr);
   EXPECT_EQ(wrongSlot.secondPerson, &groom);
-  EXPECT_EQ(FindCertificatePersons(card.persons, kCivilMarriage, church, groom.number).keyPerson, nullptr);
+  EXPECT_EQ(FindCertificatePersons(card.persons, certificate::civil, church, groom.number).keyPerson, nullptr);
 }
 
 TEST_F(CertificateDeletionTest, ACertificateWithoutItsPersonStillLowersTheCounter) {
   PersonCard& deceased = Person("Weber Johann", 'H');
-  const int slot = StoreOwn(kDeath, deceased);
-  deceased.certificateSlots[kDeath] = kNoSlot;  // the card no longer names it
+  const int slot = StoreOwn(certificate::death, deceased);
+  deceased.certificateSlots[certificate::death] = kNoCertificate;  // the card no longer names it
   deceased.death = At(1, 1, 1900);
 
-  EXPECT_EQ(DeleteCertificate(card, Context(), kDeath, slot, CertificatePersons{}), slot);
-  EXPECT_EQ(card.header.CertificateCount(kDeath), 0);
-  EXPECT_EQ(StoredCount(kDeath), 0);
+  EXPECT_EQ(DeleteCertificate(card, Context(), certificate::death, slot, CertificatePersons{}), slot);
+  EXPECT_EQ(card.header.CertificateCount(certificate::death), 0);
+  EXPECT_EQ(StoredCount(certificate::death), 0);
   EXPECT_EQ(deceased.death, At(1, 1, 1900));
 
   // A counter already at 0 stays there.
-  const int other = StoreOwn(kDeath, deceased);
-  card.header.SetCertificateCount(kDeath, 0);
-  EXPECT_EQ(Delete(kDeath, other), other);
-  EXPECT_EQ(card.header.CertificateCount(kDeath), 0);
+  const int other = StoreOwn(certificate::death, deceased);
+  card.header.SetCertificateCount(certificate::death, 0);
+  EXPECT_EQ(Delete(certificate::death, other), other);
+  EXPECT_EQ(card.header.CertificateCount(certificate::death), 0);
 }
 
 TEST_F(CertificateDeletionTest, AFreeSlotIsRefusedAndNothingChanges) {
   PersonCard& deceased = Person("Weber Johann", 'H');
-  const int slot = StoreOwn(kDeath, deceased);
+  const int slot = StoreOwn(certificate::death, deceased);
   deceased.death = At(1, 1, 1900);
   deceased.deathPlace = "Ulm";
   card.modified.Clear();
 
-  EXPECT_EQ(DeleteCertificate(card, Context(), kDeath, slot + 1, CertificatePersons{&deceased, nullptr}), -1);
+  const CertificatePersons persons{&deceased, nullptr};
+  EXPECT_EQ(DeleteCertificate(card, Context(), certificate::death, slot + 1, persons), -1);
   EXPECT_EQ(prompter.Ids(), std::vector<int>{8012});
-  EXPECT_EQ(card.header.CertificateCount(kDeath), 1);
-  EXPECT_EQ(deceased.certificateSlots[kDeath], slot);
+  EXPECT_EQ(card.header.CertificateCount(certificate::death), 1);
+  EXPECT_EQ(deceased.certificateSlots[certificate::death], slot);
   EXPECT_EQ(deceased.deathPlace, "Ulm");
   EXPECT_FALSE(card.modified.IsSet());
-  EXPECT_EQ(StoredCount(kDeath), 1);
+  EXPECT_EQ(StoredCount(certificate::death), 1);
 }
 
 TEST_F(CertificateDeletionTest, AMissingSlotFileIsReported) {
   PersonCard& deceased = Person("Weber Johann", 'H');
-  const int slot = StoreOwn(kBurial, deceased);
-  std::filesystem::remove(DataDir() / SlotFileName(kBurial, card.number));
+  const int slot = StoreOwn(certificate::burial, deceased);
+  std::filesystem::remove(DataDir() / SlotFileName(certificate::burial, card.number));
 
-  EXPECT_EQ(DeleteCertificate(card, Context(), kBurial, slot, CertificatePersons{&deceased, nullptr}), -1);
+  EXPECT_EQ(DeleteCertificate(card, Context(), certificate::burial, slot, CertificatePersons{&deceased, nullptr}), -1);
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].id, 8004);
-  EXPECT_EQ(deceased.certificateSlots[kBurial], slot);
-  EXPECT_EQ(card.header.CertificateCount(kBurial), 1);
+  EXPECT_EQ(deceased.certificateSlots[certificate::burial], slot);
+  EXPECT_EQ(card.header.CertificateCount(certificate::burial), 1);
 }
 
-// ---- vorlinde-cli delete-certificate and delete-person ------------------------------------
-
-
+// vorlinde-cli delete-certificate and delete-person.
 TEST_F(CertificateDeletionTest, CommandLineDeletesOnlyWhenAnsweredYes) {
   auto program = CliProgram();
   if (!std::filesystem::exists(program)) GTEST_SKIP() << "vorlinde-cli not built at " << program;
   PersonCard& groom = Person("Weber Johann", 'H');
   PersonCard& bride = Person("Maier Rosa", 'F');
   groom.death = At(1, 1, 1900);
-  const int death = StoreOwn(kDeath, groom);
-  const int marriage = StoreMarriage(kCivilMarriage, groom, bride, At(5, 5, 1870));
+  const int death = StoreOwn(certificate::death, groom);
+  const int marriage = StoreMarriage(certificate::civil, groom, bride, At(5, 5, 1870));
   ASSERT_TRUE(SaveCardFile(Store(), card));
   const std::string base = "'" + program.string() + "' --home '" + home.Path().string() + "' ";
 
@@ -356,17 +352,19 @@ TEST_F(CertificateDeletionTest, CommandLineDeletesOnlyWhenAnsweredYes) {
   RunResult declined = RunCommand(base + "delete-certificate 003 2 " + std::to_string(death) + " 2>&1");
   EXPECT_EQ(declined.status, 0) << declined.out;
   EXPECT_NE(declined.out.find("Möchten Sie wirklich löschen?"), std::string::npos) << declined.out;
-  EXPECT_EQ(StoredCount(kDeath), 1);
-  EXPECT_EQ(reload()->header.CertificateCount(kDeath), 1);
+  EXPECT_EQ(StoredCount(certificate::death), 1);
+  EXPECT_EQ(reload()->header.CertificateCount(certificate::death), 1);
 
   RunResult deleted = RunCommand(base + "--yes delete-certificate 3 death " + std::to_string(death) + " 2>/dev/null");
   EXPECT_EQ(deleted.status, 0) << deleted.out;
-  EXPECT_EQ(StoredCount(kDeath), 0);
+  EXPECT_EQ(StoredCount(certificate::death), 0);
   {
     auto loaded = reload();
-    EXPECT_EQ(loaded->header.CertificateCount(kDeath), 0);
-    EXPECT_EQ(loaded->persons.Find(groom.number)->certificateSlots[kDeath], kNoSlot);
-    EXPECT_EQ(loaded->persons.Find(groom.number)->death.year, 0);
+    EXPECT_EQ(loaded->header.CertificateCount(certificate::death), 0);
+    const PersonCard* reloaded = loaded->persons.Find(groom.number);
+    ASSERT_NE(reloaded, nullptr);
+    EXPECT_EQ(reloaded->certificateSlots[certificate::death], kNoCertificate);
+    EXPECT_EQ(reloaded->death.year, 0);
   }
 
   RunResult notStored = RunCommand(base + "--yes delete-certificate 3 2 " + std::to_string(death) + " 2>/dev/null");
@@ -379,16 +377,16 @@ TEST_F(CertificateDeletionTest, CommandLineDeletesOnlyWhenAnsweredYes) {
 
   RunResult person = RunCommand(base + "--yes delete-person 3 " + std::to_string(bride.number) + " 2>/dev/null");
   EXPECT_EQ(person.status, 0);
-  EXPECT_EQ(MapByte(kCivilMarriage, marriage), ' ');
+  EXPECT_EQ(MapByte(certificate::civil, marriage), ' ');
   {
     auto loaded = reload();
     EXPECT_EQ(loaded->persons.Count(), 1u);
     EXPECT_EQ(loaded->header.PersonCount(), 1);
-    EXPECT_EQ(loaded->header.CertificateCount(kCivilMarriage), 0);
+    EXPECT_EQ(loaded->header.CertificateCount(certificate::civil), 0);
     PersonCard* left = loaded->persons.Find(groom.number);
     ASSERT_NE(left, nullptr);
     EXPECT_TRUE(left->unions.empty());
-    EXPECT_EQ(left->certificateSlots[kCivilMarriage], kNoSlot);
+    EXPECT_EQ(left->certificateSlots[certificate::civil], kNoCertificate);
   }
 
   RunResult unknown = RunCommand(base + "--yes delete-person 3 77 2>/dev/null");

@@ -1,6 +1,7 @@
 // A child against its father and mother: refusals, relation warnings and the date warnings.
 #include <cctype>
 #include <optional>
+#include <tuple>
 
 #include "plausibility_fixture.hpp"
 #include "records/plausibility_checks.hpp"
@@ -21,8 +22,8 @@ struct DateCase {
   bool mother;
   Life parent;
   Life child;
-  int id;  // 0: no warning at all
-  const char* text;
+  int id;            // 0: no warning at all
+  const char* text;  // nullptr: the text of the first row with the same message
 };
 
 Life Born(DateTimeValue d) { return Life{d, kNoDate, kNoDate, std::nullopt}; }
@@ -53,17 +54,14 @@ const DateCase kDateCases[] = {
      "Weber Anna kann nicht vor seinem/ihrem Vater Weber Johann \ngeboren sein!"},
     {"birth before e2", false, Baptized(Year(1850)), Born(Year(1849)), 8153,
      "Weber Anna kann nicht vor der Taufe seines/ihres Vaters Weber Johann geboren sein!"},
-    {"union-only father", false, Married(Year(1900)), Born(Year(1790)), 8149,
-     "Weber Anna kann nicht mehr als 100 Jahre vor der ersten Heirat seines/ihres Vaters Weber Johann geboren sein!"},
-    {"birth before e4", false, Died(Year(1900)), Born(Year(1740)), 8150,
-     "Weber Anna kann nicht mehr als 150 Jahre vor dem Tod seines/ihres Vaters Weber Johann geboren sein!"},
+    {"union-only father", false, Married(Year(1900)), Born(Year(1790)), 8149, nullptr},
+    {"birth before e4", false, Died(Year(1900)), Born(Year(1740)), 8150, nullptr},
     // Birth against the father's latest bound, each source.
     {"birth same l1", false, BornAndDied(Year(1800), DT(1, 1, 1850)), Born(DT(1, 1, 1850)), 8154,
      "Das Geburtsdatum von Weber Anna ist identisch mit dem Sterbedatum seines/ihres Vaters Weber Johann!"},
     {"birth same l2", false, Married(Year(1900)), Born(Year(2000)), 8155,
      "Das Geburtsdatum von Weber Anna liegt 100 Jahre nach der letzten Hochzeit seines/ihres Vaters Weber Johann!"},
-    {"birth after l2", false, Married(Year(1900)), Born(Year(2001)), 8155,
-     "Das Geburtsdatum von Weber Anna liegt 100 Jahre nach der letzten Hochzeit seines/ihres Vaters Weber Johann!"},
+    {"birth after l2", false, Married(Year(1900)), Born(Year(2001)), 8155, nullptr},
     {"birth same l3", false, Born(Year(1800)), Born(Year(1950)), 8156,
      "Das Geburtsdatum von Weber Anna liegt 150 Jahre nach dem Geburtsdatum seines/ihres Vaters Weber Johann!"},
     {"birth after l4", false, Baptized(Year(1800)), Born(Year(1951)), 8157,
@@ -194,11 +192,41 @@ const DateCase kDateCases[] = {
     {"death long after l4 mother", true, Baptized(Year(1700)), Died(Year(2100)), 8351,
      "Das Sterbedatum von Weber Anna kann nicht mehr als 300 Jahre nach dem Taufdatum von Müller Käthe liegen!"},
 
+    // The cells that share their message with a neighbouring cell (text as in the rows above).
+    {"birth same l4", false, Baptized(Year(1800)), Born(Year(1950)), 8157, nullptr},
+    {"birth after l3", false, Born(Year(1800)), Born(Year(1951)), 8156, nullptr},
+    {"birth same e3 mother", true, Married(Year(1900)), Born(Year(1800)), 8162, nullptr},
+    {"mother baptized twelve years before", true, Baptized(Year(1838)), Born(Year(1850)), 8164, nullptr},
+    {"birth before e4 mother", true, Died(Year(1900)), Born(Year(1740)), 8163, nullptr},
+    {"birth same l2 mother", true, Married(Year(1900)), Born(Year(2000)), 8168, nullptr},
+    {"birth after l3 mother", true, Born(Year(1800)), Born(Year(1951)), 8169, nullptr},
+    {"birth after l4 mother", true, Baptized(Year(1800)), Born(Year(1951)), 8170, nullptr},
+    {"baptism same e3", false, Married(Year(1900)), Baptized(Year(1800)), 8194, nullptr},
+    {"father baptized fourteen years before", false, Baptized(Year(1836)), Baptized(Year(1850)), 8196, nullptr},
+    {"baptism before e4", false, Died(Year(1900)), Baptized(Year(1700)), 8195, nullptr},
+    {"baptism same e4 mother", true, Died(Year(1900)), Baptized(Year(1750)), 8206, nullptr},
+    {"mother born eleven years before", true, Born(Year(1839)), Baptized(Year(1850)), 8207, nullptr},
+    {"baptism before e3 mother", true, Married(Year(1900)), Baptized(Year(1700)), 8205, nullptr},
+    {"death same e3", false, Married(Year(1900)), Died(Year(1800)), 8174, nullptr},
+    {"father baptized three years before", false, Baptized(Year(1847)), Died(Year(1850)), 8176, nullptr},
+    {"death before e4", false, Died(Year(1900)), Died(Year(1700)), 8175, nullptr},
+    {"death same e4 mother", true, Died(Year(1900)), Died(Year(1750)), 8184, nullptr},
+    {"mother baptized fifteen years before", true, Baptized(Year(1835)), Died(Year(1850)), 8185, nullptr},
+    {"death before e3 mother", true, Married(Year(1900)), Died(Year(1700)), 8183, nullptr},
+
     // Nothing to compare.
     {"child birth without a year", false, Born(DT(3, 4, 1850)), Born(DT(3, 4, -1)), 0, ""},
     {"parent without any date", true, Life{}, Born(Year(1850)), 0, ""},
     {"normal family", false, BornAndDied(Year(1820), Year(1880)), Born(Year(1850)), 0, ""},
 };
+
+std::string ExpectedText(const DateCase& c) {
+  if (c.text != nullptr) return c.text;
+  for (const DateCase& other : kDateCases) {
+    if (other.id == c.id && other.text != nullptr) return other.text;
+  }
+  return "";
+}
 
 class DateWarningTest : public PlausibilityTest, public ::testing::WithParamInterface<DateCase> {
  protected:
@@ -230,7 +258,7 @@ TEST_P(DateWarningTest, ShowsTheRowsWarning) {
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].kind, BoxKind::Continue);
   EXPECT_EQ(prompter.shown[0].id, c.id);
-  EXPECT_EQ(prompter.shown[0].text, c.text);
+  EXPECT_EQ(prompter.shown[0].text, ExpectedText(c));
 
   // The same with OK: the check goes on and passes.
   ScriptedPrompter accepting(true);
@@ -253,18 +281,19 @@ class CheckChildTest : public PlausibilityTest {
 };
 
 TEST_F(CheckChildTest, ChildAsItsOwnParentIsRefused) {
-  EXPECT_FALSE(CheckChildAgainstParents(file.persons, child.number, child.number, mother.number, prompter));
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_EQ(prompter.shown[0].kind, BoxKind::Error);
-  EXPECT_EQ(prompter.shown[0].id, 8132);
-  EXPECT_EQ(prompter.shown[0].text, "Das Kind kann nicht gleichzeitig der Vater sein!");
-
-  ScriptedPrompter second(true);
-  EXPECT_FALSE(CheckChildAgainstParents(file.persons, child.number, father.number, child.number, second));
-  ASSERT_EQ(second.shown.size(), 1u);
-  EXPECT_EQ(second.shown[0].kind, BoxKind::Error);
-  EXPECT_EQ(second.shown[0].id, 8133);
-  EXPECT_EQ(second.shown[0].text, "Das Kind kann nicht gleichzeitig die Mutter sein!");
+  const std::tuple<uint16_t, uint16_t, int, const char*> rows[] = {
+      {child.number, mother.number, 8132, "Das Kind kann nicht gleichzeitig der Vater sein!"},
+      {father.number, child.number, 8133, "Das Kind kann nicht gleichzeitig die Mutter sein!"},
+      {0, child.number, 8133, "Das Kind kann nicht gleichzeitig die Mutter sein!"},
+  };
+  for (const auto& [f, m, id, text] : rows) {
+    ScriptedPrompter shown(true);
+    EXPECT_FALSE(CheckChildAgainstParents(file.persons, child.number, f, m, shown)) << id;
+    ASSERT_EQ(shown.shown.size(), 1u) << id;
+    EXPECT_EQ(shown.shown[0].kind, BoxKind::Error);
+    EXPECT_EQ(shown.shown[0].id, id);
+    EXPECT_EQ(shown.shown[0].text, text);
+  }
 }
 
 TEST_F(CheckChildTest, RelationWarningsInOrder) {
@@ -299,7 +328,7 @@ TEST_F(CheckChildTest, BlocksRunBirthBaptismDeathFatherBeforeMother) {
   child.baptism = Year(1850);
   child.death = Year(1850);
   EXPECT_TRUE(CheckChildAgainstParents(file.persons, child.number, father.number, mother.number, prompter));
-  EXPECT_EQ(Ids(), (std::vector<int>{8151, 8164, 8196, 8207, 8176, 8185}));
+  ASSERT_EQ(Ids(), (std::vector<int>{8151, 8164, 8196, 8207, 8176, 8185}));
   EXPECT_EQ(prompter.shown[1].text,
             "Müller Käthe, die Mutter von Weber Anna, ist bei dessen/deren Geburt ca. 9 Jahr(e) alt!");
 

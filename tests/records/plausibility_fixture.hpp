@@ -40,10 +40,6 @@ class PlausibilityTest : public ::testing::Test {
   }
 
   std::vector<int> Ids() const { return prompter.Ids(); }
-  const ShownMessage& Only() const {
-    EXPECT_EQ(prompter.shown.size(), 1u);
-    return prompter.shown.at(0);
-  }
 
   ScriptedPrompter storagePrompter;
   CardFile file{storagePrompter};

@@ -5,105 +5,87 @@
 namespace vl::test {
 namespace {
 
-class CheckParentsTest : public PlausibilityTest {};
+class CheckParentsTest : public PlausibilityTest {
+ protected:
+  PersonCard& father = Person("Weber Johann", 'H');
+  PersonCard& mother = Person("Schmitt Maria", 'F');
+};
 
-TEST_F(CheckParentsTest, SameCardIsRefused) {
-  PersonCard& f = Person("Weber Johann", 'H');
-  EXPECT_FALSE(CheckParents(file.persons, f.number, f.number, prompter));
+TEST_F(CheckParentsTest, SameCardIsRefusedAndMissingParentsPass) {
+  EXPECT_FALSE(CheckParents(file.persons, father.number, father.number, prompter));
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].kind, BoxKind::Error);
   EXPECT_EQ(prompter.shown[0].id, 8136);
   EXPECT_EQ(prompter.shown[0].text, "Vater und Mutter können nicht identisch sein!");
+
+  ScriptedPrompter silent(true);
+  EXPECT_TRUE(CheckParents(file.persons, father.number, 0, silent));
+  EXPECT_TRUE(CheckParents(file.persons, 0, father.number, silent));
+  EXPECT_TRUE(CheckParents(file.persons, father.number, 77, silent));
+  EXPECT_TRUE(CheckParents(file.persons, 0, 0, silent));
+  EXPECT_TRUE(silent.Empty());
 }
 
-TEST_F(CheckParentsTest, MissingParentPasses) {
-  PersonCard& f = Person("Weber Johann", 'H');
-  EXPECT_TRUE(CheckParents(file.persons, f.number, 0, prompter));
-  EXPECT_TRUE(CheckParents(file.persons, 0, f.number, prompter));
-  EXPECT_TRUE(CheckParents(file.persons, f.number, 77, prompter));
-  EXPECT_TRUE(CheckParents(file.persons, 0, 0, prompter));
-  EXPECT_TRUE(prompter.Empty());
-}
-
-TEST_F(CheckParentsTest, FatherWhoIsTheMothersChildWarns) {
-  PersonCard& f = Person("Weber Johann", 'H');
-  PersonCard& m = Person("M\xFCller K\xE4the", 'F');
-  MakeParent(m, f, false);
+TEST_F(CheckParentsTest, ParentWhoIsTheOthersChildWarns) {
+  MakeParent(mother, father, false);
   prompter.QueueAnswer(false);
-  EXPECT_FALSE(CheckParents(file.persons, f.number, m.number, prompter));
+  EXPECT_FALSE(CheckParents(file.persons, father.number, mother.number, prompter));
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].kind, BoxKind::Continue);
   EXPECT_EQ(prompter.shown[0].id, 8143);
   EXPECT_EQ(prompter.shown[0].text,
-            "Weber Johann, der Vater des Kindes, kann nicht gleichzeitig ein Kind von Müller Käthe sein!");
+            "Weber Johann, der Vater des Kindes, kann nicht gleichzeitig ein Kind von Schmitt Maria sein!");
+
+  // Each the other's child (imported data can hold such a cycle): continuing goes on to the next warning.
+  MakeParent(father, mother, true);
+  ScriptedPrompter continuing(true);
+  EXPECT_TRUE(CheckParents(father, mother, continuing));
+  ASSERT_EQ(continuing.Ids(), (std::vector<int>{8143, 8144}));
+  EXPECT_EQ(continuing.shown[1].kind, BoxKind::Continue);
+  EXPECT_EQ(continuing.shown[1].text,
+            "Schmitt Maria, die Mutter des Kindes, kann nicht gleichzeitig ein Kind von Weber Johann sein!");
 }
 
-TEST_F(CheckParentsTest, ContinuingGoesOnToTheNextWarning) {
-  PersonCard& f = Person("Weber Johann", 'H');
-  PersonCard& m = Person("M\xFCller K\xE4the", 'F');
-  MakeParent(m, f, false);
-  MakeParent(f, m, true);  // each the other's child: imported data can hold such a cycle
-  EXPECT_TRUE(CheckParents(f, m, prompter));
-  EXPECT_EQ(Ids(), (std::vector<int>{8143, 8144}));
-  EXPECT_EQ(prompter.shown[1].text,
-            "Müller Käthe, die Mutter des Kindes, kann nicht gleichzeitig ein Kind von Weber Johann sein!");
-}
+struct CoupleCase {
+  const char* label;
+  DateTimeValue fatherBirth, fatherDeath, motherBirth, motherDeath;
+  bool met;
+};
 
-TEST_F(CheckParentsTest, CoupleThatCannotHaveMet) {
-  // The father's earliest 1700 lies before the mother's latest 2050, but the mother's earliest
-  // 1900 lies after the father's latest 1850.
-  PersonCard& f = Person("Weber Johann", 'H');
-  PersonCard& m = Person("Schmitt Maria", 'F');
-  f.birth = Year(1700);
-  m.birth = Year(1900);
-  EXPECT_FALSE(CheckParents(file.persons, f.number, m.number, prompter));
+const CoupleCase kCouples[] = {
+    // The father's earliest 1700 lies before the mother's latest 2050, but the mother's earliest
+    // 1900 lies after the father's latest 1850.
+    {"mother born after the father's latest", Year(1700), kNoDate, Year(1900), kNoDate, false},
+    {"father born after the mother's latest", Year(1900), kNoDate, Year(1700), kNoDate, false},
+    {"earliest equal to latest", DT(1, 1, 1850), kNoDate, Year(1800), DT(1, 1, 1850), false},
+    {"nothing known", kNoDate, kNoDate, kNoDate, kNoDate, true},
+    {"the mother's bounds unknown", Year(1800), kNoDate, kNoDate, kNoDate, true},
+    {"born just before the latest", Year(1800), kNoDate, Year(1949), kNoDate, true},
+    {"no year: no bound", Year(1800), kNoDate, DT(5, 6, -1), kNoDate, true},
+    // The mother's latest bound 32700 + 150 cannot be held; it neither passes nor fails the couple.
+    {"latest bound beyond 16 bits", Year(32767), kNoDate, Year(32700), kNoDate, true},
+};
+
+class CoupleTest : public CheckParentsTest, public ::testing::WithParamInterface<CoupleCase> {};
+
+TEST_P(CoupleTest, CannotHaveMetWhenOneIsBornAfterTheOthersLatestDate) {
+  const CoupleCase& c = GetParam();
+  father.birth = c.fatherBirth;
+  father.death = c.fatherDeath;
+  mother.birth = c.motherBirth;
+  mother.death = c.motherDeath;
+  EXPECT_EQ(CheckParents(file.persons, father.number, mother.number, prompter), c.met);
+  if (c.met) {
+    EXPECT_TRUE(prompter.Empty());
+    return;
+  }
   ASSERT_EQ(prompter.shown.size(), 1u);
   EXPECT_EQ(prompter.shown[0].kind, BoxKind::Information);
   EXPECT_EQ(prompter.shown[0].id, 8347);
   EXPECT_EQ(prompter.shown[0].text, "Weber Johann und Schmitt Maria können sich nicht gekannt haben!");
-
-  // The other way round the first test fails; the names keep their order.
-  ScriptedPrompter swapped(true);
-  f.birth = Year(1900);
-  m.birth = Year(1700);
-  EXPECT_FALSE(CheckParents(f, m, swapped));
-  ASSERT_EQ(swapped.shown.size(), 1u);
-  EXPECT_EQ(swapped.shown[0].text, "Weber Johann und Schmitt Maria können sich nicht gekannt haben!");
 }
 
-TEST_F(CheckParentsTest, EarliestEqualToLatestCannotHaveMet) {
-  PersonCard& f = Person("Weber Johann", 'H');
-  PersonCard& m = Person("Schmitt Maria", 'F');
-  f.birth = DT(1, 1, 1850);
-  m.death = DT(1, 1, 1850);
-  m.birth = Year(1800);
-  EXPECT_FALSE(CheckParents(f, m, prompter));
-  EXPECT_EQ(Ids(), std::vector<int>{8347});
-}
-
-TEST_F(CheckParentsTest, OverlappingOrUnknownLivesPass) {
-  PersonCard& f = Person("Weber Johann", 'H');
-  PersonCard& m = Person("Schmitt Maria", 'F');
-  EXPECT_TRUE(CheckParents(f, m, prompter));  // nothing known
-  f.birth = Year(1800);
-  EXPECT_TRUE(CheckParents(f, m, prompter));  // the mother's bounds unknown
-  m.birth = Year(1949);
-  EXPECT_TRUE(CheckParents(f, m, prompter));  // 1949 before the father's latest 1950
-  m.birth = DT(5, 6, -1);
-  EXPECT_TRUE(CheckParents(f, m, prompter));  // no year: no bound
-  EXPECT_TRUE(prompter.Empty());
-}
-
-TEST_F(CheckParentsTest, LatestBoundBeyondSixteenBitsGivesNoConclusion) {
-  // The mother's latest bound 32700 + 150 cannot be held; it neither passes nor fails the
-  // couple, so only the other direction decides.
-  PersonCard& f = Person("Weber Johann", 'H');
-  PersonCard& m = Person("Schmitt Maria", 'F');
-  f.birth = Year(32767);
-  m.birth = Year(32700);
-  EXPECT_TRUE(CheckParents(f, m, prompter));
-  EXPECT_TRUE(prompter.Empty());
-}
+INSTANTIATE_TEST_SUITE_P(Couples, CoupleTest, ::testing::ValuesIn(kCouples));
 
 }  // namespace
 }  // namespace vl::test

@@ -1,6 +1,12 @@
-// The data-quality pass over a whole card file.
+// The data-quality pass over a whole card file, in the core and through vorlinde-cli verify.
+#include <filesystem>
+
+#include "common/clock.hpp"
 #include "plausibility_fixture.hpp"
 #include "records/card_file_verification.hpp"
+#include "storage/card_file_lifecycle.hpp"
+#include "support/cli_runner.hpp"
+#include "support/test_support.hpp"
 
 namespace vl::test {
 namespace {
@@ -45,7 +51,7 @@ TEST_F(VerifyCardFileTest, EveryCheckReportsUnderItsPersonAndGoesOn) {
   std::vector<Finding> findings = VerifyCardFile(file.persons);
   // Person 3: the parents cannot have met (that refusal ends only its own check), then every
   // warning against the parents, each answered with continue.
-  EXPECT_EQ(PersonsAndIds(findings), (std::vector<std::pair<uint16_t, int>>{
+  ASSERT_EQ(PersonsAndIds(findings), (std::vector<std::pair<uint16_t, int>>{
                                          {1, 8236}, {2, 8123}, {3, 8347}, {3, 8145}, {3, 8156}, {3, 8164}}));
   EXPECT_EQ(findings[0].kind, BoxKind::Information);
   EXPECT_EQ(findings[0].text,
@@ -66,6 +72,48 @@ TEST_F(VerifyCardFileTest, CyclesEndAndAreReported) {
   MakeParent(b, b, false);
   std::vector<Finding> findings = VerifyCardFile(file.persons);
   EXPECT_EQ(PersonsAndIds(findings), (std::vector<std::pair<uint16_t, int>>{{1, 8143}, {2, 8143}, {2, 8144}, {2, 8133}}));
+}
+
+// Runs the built program when it lies beside this test in the build tree.
+TEST(VerifyCommand, ReportsFindingsOfAStoredCardFile) {
+  auto program = CliProgram();
+  if (!std::filesystem::exists(program)) GTEST_SKIP() << "vorlinde-cli not built at " << program;
+  TempDir home;
+  std::filesystem::create_directories(home.Path() / "DATEIEN");
+  ScriptedPrompter prompter;
+  FixedClock clock{TimeStamp{6, 12, 126, 20, 15}};
+  StoreContext store{home.Path() / "DATEIEN", prompter, clock};
+  {
+    CardFile card(prompter);
+    card.number = 4;
+    card.header.SetTitle("Probe");
+    card.header.SetOwnerName("N");
+    ASSERT_EQ(CreateCardFile(store, card), 1);
+    PersonCard* father = card.persons.Create("Weber Johann", 5);
+    PersonCard* child = card.persons.Create("Weber Anna", 5);
+    PersonCard* clean = card.persons.Create("M\xFCller K\xE4the", 7);
+    father->birth = Year(1850);
+    child->birth = Year(1849);
+    clean->birth = Year(1800);
+    child->father = father;
+    father->children.push_back(ChildLink{child, 0});
+    ASSERT_TRUE(SaveCardFile(store, card));
+  }
+  std::string base = "'" + program.string() + "' --home '" + home.Path().string() + "' verify ";
+
+  RunResult text = RunCommand(base + "004 2>/dev/null");
+  EXPECT_EQ(text.status, 0);
+  EXPECT_EQ(text.out, "2\t8152\tWeber Anna kann nicht vor seinem/ihrem Vater Weber Johann geboren sein!\n");
+
+  RunResult json = RunCommand(base + "4 --json 2>/dev/null");
+  EXPECT_EQ(json.status, 0);
+  EXPECT_NE(json.out.find("\"person\": 2"), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"message\": 8152"), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("Weber Johann \\ngeboren sein!"), std::string::npos) << json.out;
+
+  RunResult missing = RunCommand(base + "5 2>/dev/null");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
 }
 
 }  // namespace

@@ -51,21 +51,10 @@ TEST(RecordLayoutTest, FieldsCoverEveryRecordAndBlockExactly) {
   ExpectTiles(FieldsOfBlock(FieldKind::SpouseEntry), 776);
 }
 
-TEST(RecordLayoutTest, CommonHeaderOffsets) {
-  for (int kind = 0; kind < 6; ++kind) {
-    SCOPED_TRACE(kind);
-    EXPECT_EQ(OffsetOf(kind, "official"), 0);
-    EXPECT_EQ(OffsetOf(kind, "office"), 30);
-    EXPECT_EQ(OffsetOf(kind, "register_number"), 60);
-    EXPECT_EQ(OffsetOf(kind, "source"), 90);
-    EXPECT_EQ(OffsetOf(kind, "stored"), 120);
-    EXPECT_EQ(OffsetOf(kind, "key_person"), 122);
-    EXPECT_EQ(OffsetOf(kind, "created"), 124);
-    EXPECT_EQ(OffsetOf(kind, "changed"), 134);
-  }
-}
-
 TEST(RecordLayoutTest, BlockAndMainFieldOffsetsPerKind) {
+  const std::map<std::string, int> header = {{"official", 0},  {"office", 30},      {"register_number", 60},
+                                             {"source", 90},   {"stored", 120},     {"key_person", 122},
+                                             {"created", 124}, {"changed", 134}};
   const std::map<std::string, int> birth = {{"child_link", 144}, {"number_text", 146}, {"photo", 162},  {"sex", 178},
                                             {"surname", 179},    {"given_names", 209}, {"birth", 309},  {"birth_place", 321},
                                             {"address", 351},    {"father", 431},      {"mother", 817}, {"witness_1", 1203},
@@ -103,6 +92,7 @@ TEST(RecordLayoutTest, BlockAndMainFieldOffsetsPerKind) {
                                                                    {5, &burial}, {1, &civil},  {4, &church}};
   for (const auto& [kind, fields] : all) {
     for (const auto& [name, offset] : *fields) EXPECT_EQ(OffsetOf(kind, name), offset) << kind << " " << name;
+    for (const auto& [name, offset] : header) EXPECT_EQ(OffsetOf(kind, name), offset) << kind << " " << name;
   }
 }
 
@@ -152,22 +142,23 @@ TEST(RecordLayoutTest, PersonLinkFieldsByKind) {
     }
     EXPECT_EQ(actual, links);
   }
-  ASSERT_NE(FindPersonLink(5, "C1"), nullptr);
-  EXPECT_EQ(FindPersonLink(5, "C1")->role, LinkRole::Spouse);
-  EXPECT_EQ(FindPersonLink(5, "C1")->names.surname.offset, 1136);
-  EXPECT_EQ(FindPersonLink(5, "C1")->names.givenNames.offset, 1166);
-  EXPECT_EQ(FindPersonLink(1, "PE")->names.surname.offset, 978 + 338 + 4);
-  EXPECT_EQ(FindPersonLink(0, "T3")->names.givenNames.offset, 1975 + 30);
+  const PersonLinkField* spouse = FindPersonLink(5, "C1");
+  ASSERT_NE(spouse, nullptr);
+  EXPECT_EQ(spouse->role, LinkRole::Spouse);
+  EXPECT_EQ(spouse->names.surname.offset, 1136);
+  EXPECT_EQ(spouse->names.givenNames.offset, 1166);
+  const PersonLinkField* brideFather = FindPersonLink(1, "PE");
+  ASSERT_NE(brideFather, nullptr);
+  EXPECT_EQ(brideFather->names.surname.offset, 978 + 338 + 4);
+  const PersonLinkField* witness = FindPersonLink(0, "T3");
+  ASSERT_NE(witness, nullptr);
+  EXPECT_EQ(witness->names.givenNames.offset, 1975 + 30);
   EXPECT_EQ(FindPersonLink(0, "EX"), nullptr);
 }
 
 TEST(RecordLayoutTest, TitleMessages) {
-  EXPECT_EQ(TitleMessageOfKind(0), 8250);
-  EXPECT_EQ(TitleMessageOfKind(1), 8254);
-  EXPECT_EQ(TitleMessageOfKind(2), 8252);
-  EXPECT_EQ(TitleMessageOfKind(3), 8251);
-  EXPECT_EQ(TitleMessageOfKind(4), 8255);
-  EXPECT_EQ(TitleMessageOfKind(5), 8253);
+  const int titles[6] = {8250, 8254, 8252, 8251, 8255, 8253};
+  for (int kind = 0; kind < 6; ++kind) EXPECT_EQ(TitleMessageOfKind(kind), titles[kind]) << kind;
 }
 
 }  // namespace

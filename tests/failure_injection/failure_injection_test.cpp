@@ -1,0 +1,69 @@
+// Every command that writes, run once for each of its file operations with that operation
+// failing: the card file ends in its old or its new state, never a mix, the exit status says
+// which, and the next opening leaves no temporary file behind. A new command that writes
+// gets its row in the table.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/family_card_file.hpp"
+
+namespace vl::test {
+namespace {
+
+class FailureInjectionTest : public FamilyCardFileTest {};
+
+long OperationsReported(const std::string& output) {
+  const std::string key = "Dateioperationen: ";
+  auto at = output.rfind(key);
+  return at == std::string::npos ? -1 : std::stol(output.substr(at + key.size()));
+}
+
+TEST_F(FailureInjectionTest, EveryWritingCommandLeavesTheOldOrTheNewStateWhateverOperationFails) {
+  struct Case {
+    std::string command;
+    std::string nextOpen;  // what the user does next: it must find a whole card file
+  };
+  const std::vector<Case> cases = {
+      {"save 001", "persons 001"},
+      {"--yes delete-certificate 001 birth 0", "persons 001"},
+      {"--yes delete-certificate 001 marriage 0", "persons 001"},
+      {"--yes delete-person 001 1", "persons 001"},
+      {"--yes delete-person 001 3", "persons 001"},
+      {"new --title Neu --name Schmidt", "list"},
+  };
+  // Opening renews the list files' access stamps; with the clock fixed, a second open changes nothing.
+  ASSERT_EQ(Cli("persons 001").status, 0);
+  const DirectorySnapshot old = Snapshot(DataDir());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.command);
+    RunResult clean = Cli(c.command, "VORLINDE_COUNT_FILE_OPERATIONS=1");
+    ASSERT_EQ(clean.status, 0) << clean.out;
+    const long operations = OperationsReported(clean.out);
+    ASSERT_GT(operations, 5) << clean.out;
+    ASSERT_EQ(Cli(c.nextOpen).status, 0);
+    const DirectorySnapshot changed = Snapshot(DataDir());
+    ASSERT_NE(changed, old);
+
+    for (long n = 1; n <= operations; ++n) {
+      Restore(DataDir(), old);
+      RunResult failed = Cli(c.command, "VORLINDE_FAIL_FILE_OPERATION=" + std::to_string(n));
+      RunResult reopened = Cli(c.nextOpen);
+      const DirectorySnapshot after = Snapshot(DataDir());
+      ASSERT_TRUE(failed.status == 0 || failed.status == 1) << n << ": " << failed.out;
+      EXPECT_EQ(reopened.status, 0) << n << ": " << reopened.out;
+      EXPECT_EQ(TemporaryFiles(after), std::vector<std::string>{}) << n;
+      if (failed.status == 0) {
+        EXPECT_EQ(after, changed) << "operation " << n << " failed, success reported, but not all was written";
+      } else {
+        EXPECT_EQ(after, old) << "operation " << n << " failed and was reported, but files changed";
+        EXPECT_FALSE(failed.out.empty()) << n;
+      }
+    }
+    Restore(DataDir(), old);
+  }
+}
+
+}  // namespace
+}  // namespace vl::test

@@ -69,7 +69,12 @@ void CheckLoad(const std::filesystem::path& dir, std::span<const uint8_t> file) 
   const StoreContext ctx{dir, prompter, clock};
   CardFile card(prompter);
   int result = LoadHeaderAndPersons(ctx, card, 1);
-  Require(result == (file.size() >= kHeaderSize ? 1 : -1), "opening accepts exactly header files of 456 bytes or more");
+  const bool older = file.size() >= kHeaderSize && GetU16(file.data()) < 150;
+  Require(result == (file.size() >= kHeaderSize && !older ? 1 : -1),
+          "opening accepts exactly header files of 456 bytes or more of version 150 or above");
+  Require(!older || (prompter.shown.size() == 1 && prompter.shown[0].text.find("Kartei älterer Versionen importieren") !=
+                                                        std::string::npos),
+          "an older card file is refused with the name of the command that converts it");
   Require(card.persons.Empty(), "a person-card file without records gives no person cards");
   if (result < 0) return;
   Require(std::equal(card.header.Raw().begin(), card.header.Raw().end(), file.begin()),

@@ -24,6 +24,20 @@ int OpenFlags(OpenFile::Mode mode) {
   return O_RDONLY;
 }
 
+// Repeats a positioned read or write until all bytes are moved; false on an error or the end of the file.
+template <typename Transfer>
+bool TransferAll(uint8_t* bytes, size_t size, int64_t offset, Transfer transfer) {
+  while (size > 0) {
+    ssize_t n = transfer(bytes, size, static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes += n;
+    size -= static_cast<size_t>(n);
+    offset += n;
+  }
+  return true;
+}
+
 }  // namespace
 
 void FileFaults::FailOperation(long n) {
@@ -56,29 +70,15 @@ OpenFile::~OpenFile() {
 }
 
 bool OpenFile::ReadAt(uint8_t* out, size_t size, int64_t offset) const {
-  if (fd_ < 0) return false;
-  while (size > 0) {
-    ssize_t n = ::pread(fd_, out, size, static_cast<off_t>(offset));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    out += n;
-    size -= static_cast<size_t>(n);
-    offset += n;
-  }
-  return true;
+  return fd_ >= 0 && TransferAll(out, size, offset, [this](uint8_t* p, size_t n, off_t at) {
+           return ::pread(fd_, p, n, at);
+         });
 }
 
 bool OpenFile::WriteAt(const uint8_t* data, size_t size, int64_t offset) {
   if (fd_ < 0 || FileFaults::NextFails()) return false;
-  while (size > 0) {
-    ssize_t n = ::pwrite(fd_, data, size, static_cast<off_t>(offset));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<size_t>(n);
-    offset += n;
-  }
-  return true;
+  return TransferAll(const_cast<uint8_t*>(data), size, offset,
+                     [this](uint8_t* p, size_t n, off_t at) { return ::pwrite(fd_, p, n, at); });
 }
 
 bool OpenFile::Sync() { return fd_ >= 0 && !FileFaults::NextFails() && ::fsync(fd_) == 0; }

@@ -33,7 +33,7 @@
 #include "shell/help_window.hpp"
 #include "shell/icons.hpp"
 #include "shell/progress_panel.hpp"
-#include "shell/shared_look.hpp"
+#include "common/ui/shared_look.hpp"
 #include "shell/status_line.hpp"
 #include "storage/ui/auto_save_dialog.hpp"
 #include "storage/ui/list_choice_dialog.hpp"

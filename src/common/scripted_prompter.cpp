@@ -17,4 +17,13 @@ bool ScriptedPrompter::Answer(BoxKind kind, const Message& message) {
   return answer;
 }
 
+HomonymAnswer ScriptedPrompter::ChooseHomonym(std::string_view role, const std::string& fullName,
+                                             const std::vector<HomonymCandidate>& candidates) {
+  homonymQuestions.push_back({std::string(role), fullName, candidates});
+  if (homonymAnswers_.empty()) return {};
+  HomonymAnswer answer = homonymAnswers_.front();
+  homonymAnswers_.pop_front();
+  return answer;
+}
+
 }  // namespace vl

@@ -30,6 +30,10 @@ class ScriptedPrompter : public Prompter {
   bool AskYesNoDefaultNo(const Message& message) override { return Answer(BoxKind::QuestionDefaultNo, message); }
   bool AskContinue(const Message& message) override { return Answer(BoxKind::Continue, message); }
   void SetStatusText(const std::string& text) override { statusTexts.push_back(text); }
+  // Homonym questions take the queued answers in order; without one the save is refused.
+  void QueueHomonymAnswer(HomonymAnswer answer) { homonymAnswers_.push_back(answer); }
+  HomonymAnswer ChooseHomonym(std::string_view role, const std::string& fullName,
+                              const std::vector<HomonymCandidate>& candidates) override;
 
   std::vector<int> Ids() const;
   bool Empty() const { return shown.empty(); }
@@ -37,12 +41,19 @@ class ScriptedPrompter : public Prompter {
 
   std::vector<ShownMessage> shown;
   std::vector<std::string> statusTexts;
+  struct HomonymQuestion {
+    std::string role;
+    std::string fullName;
+    std::vector<HomonymCandidate> candidates;
+  };
+  std::vector<HomonymQuestion> homonymQuestions;
 
  private:
   void Record(BoxKind kind, const Message& message) { shown.push_back({kind, message.id, message.text}); }
   bool Answer(BoxKind kind, const Message& message);
 
   std::deque<bool> answers_;
+  std::deque<HomonymAnswer> homonymAnswers_;
   bool defaultAnswer_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "common/cp1252.hpp"
+#include "common/messages.hpp"
 #include "dates/given_names.hpp"
 #include "records/certificate_layouts.hpp"
 #include "storage/card_file_names.hpp"
@@ -42,6 +44,10 @@ std::string ChoiceEntryText(const CertificateRecord& record) {
     default:
       return FullName(record, MainPersonNames(record.Kind()));
   }
+}
+
+std::string EntryWindowTitle(const CertificateRecord& record) {
+  return std::string(MessageText(TitleMessageOfKind(record.Kind()))) + Cp1252ToUtf8(ChoiceEntryText(record));
 }
 
 }  // namespace vl

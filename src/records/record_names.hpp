@@ -19,4 +19,8 @@ NameFields MainPersonNames(int kind);
 // full name, " - " and the bride's.
 std::string ChoiceEntryText(const CertificateRecord& record);
 
+// The entry window's title: the kind's title message, then the surname and each given name
+// after one blank; for both marriage kinds the groom's names, " - " and the bride's. UTF-8.
+std::string EntryWindowTitle(const CertificateRecord& record);
+
 }  // namespace vl

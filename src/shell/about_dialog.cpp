@@ -7,9 +7,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "dates/ui/dialog_placement.hpp"
+#include "common/ui/dialog_placement.hpp"
 #include "shell/icons.hpp"
-#include "shell/shared_look.hpp"
+#include "common/ui/shared_look.hpp"
 
 namespace vl {
 

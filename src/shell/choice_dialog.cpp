@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "shell/choice_identity_window.hpp"
-#include "shell/qt_text.hpp"
-#include "shell/shared_look.hpp"
+#include "common/ui/qt_text.hpp"
+#include "common/ui/shared_look.hpp"
 #include "storage/slot_file.hpp"
 
 namespace vl {

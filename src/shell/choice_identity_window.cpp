@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "shell/qt_text.hpp"
+#include "common/ui/qt_text.hpp"
 
 namespace vl {
 namespace {

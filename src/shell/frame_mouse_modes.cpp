@@ -11,7 +11,7 @@
 #include "shell/frame_window.hpp"
 #include "shell/icons.hpp"
 #include "shell/mouse_mode.hpp"
-#include "shell/qt_text.hpp"
+#include "common/ui/qt_text.hpp"
 #include "shell/status_line.hpp"
 #include "shell/tool_window.hpp"
 

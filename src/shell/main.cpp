@@ -8,8 +8,8 @@
 #include "shell/child_window_wiring.hpp"
 #include "shell/frame_window.hpp"
 #include "shell/qt_prompter.hpp"
-#include "shell/qt_text.hpp"
-#include "shell/shared_look.hpp"
+#include "common/ui/qt_text.hpp"
+#include "common/ui/shared_look.hpp"
 #include "shell/status_line.hpp"
 
 int main(int argc, char** argv) {

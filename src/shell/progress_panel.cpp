@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "shell/shared_look.hpp"
+#include "common/ui/shared_look.hpp"
 
 namespace vl {
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "common/messages.hpp"
-#include "shell/shared_look.hpp"
+#include "common/ui/shared_look.hpp"
 
 namespace vl {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "shell/command_ids.hpp"
 #include "shell/hint_button.hpp"
-#include "shell/shared_look.hpp"
+#include "common/ui/shared_look.hpp"
 
 namespace vl {
 

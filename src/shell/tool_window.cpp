@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "shell/hint_button.hpp"
-#include "shell/shared_look.hpp"
+#include "common/ui/shared_look.hpp"
 
 namespace vl {
 

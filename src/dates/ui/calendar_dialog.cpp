@@ -13,7 +13,7 @@
 #include "dates/date_parse.hpp"
 #include "dates/republican_calendar.hpp"
 #include "dates/ui/date_line_edit.hpp"
-#include "dates/ui/dialog_placement.hpp"
+#include "common/ui/dialog_placement.hpp"
 
 namespace vl {
 namespace {

@@ -10,7 +10,7 @@
 #include "common/cp1252.hpp"
 #include "dates/ui/calendar_dialog.hpp"
 #include "dates/ui/date_line_edit.hpp"
-#include "dates/ui/dialog_placement.hpp"
+#include "common/ui/dialog_placement.hpp"
 #include "dates/weekday.hpp"
 
 namespace vl {

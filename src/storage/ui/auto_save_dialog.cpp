@@ -9,7 +9,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "dates/ui/dialog_placement.hpp"
+#include "common/ui/dialog_placement.hpp"
 #include "shell/auto_save.hpp"
 
 namespace vl {

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dates/ui/dialog_placement.hpp"
-#include "shell/qt_text.hpp"
+#include "common/ui/dialog_placement.hpp"
+#include "common/ui/qt_text.hpp"
 
 namespace vl {
 namespace {

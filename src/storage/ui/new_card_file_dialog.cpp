@@ -10,9 +10,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "dates/ui/dialog_placement.hpp"
-#include "shell/qt_text.hpp"
-#include "storage/ui/photo_frame.hpp"
+#include "common/ui/dialog_placement.hpp"
+#include "common/ui/qt_text.hpp"
+#include "common/ui/photo_frame.hpp"
 
 namespace vl {
 namespace {

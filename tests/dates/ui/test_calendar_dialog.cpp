@@ -6,7 +6,7 @@
 
 #include "dates/ui/calendar_dialog.hpp"
 #include "dates/ui/date_line_edit.hpp"
-#include "dates/ui/dialog_placement.hpp"
+#include "common/ui/dialog_placement.hpp"
 
 using vl::CalendarDialog;
 

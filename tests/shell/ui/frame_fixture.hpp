@@ -18,7 +18,7 @@
 #include "storage/card_file_lifecycle.hpp"
 #include "storage/card_file_store.hpp"
 #include "shell/frame_window.hpp"
-#include "shell/shared_look.hpp"
+#include "common/ui/shared_look.hpp"
 
 namespace vltest {
 

@@ -17,7 +17,7 @@
 #include "shell/choice_identity_window.hpp"
 #include "shell/command_ids.hpp"
 #include "shell/frame_window.hpp"
-#include "shell/shared_look.hpp"
+#include "common/ui/shared_look.hpp"
 #include "storage/card_file_lifecycle.hpp"
 #include "storage/card_file_names.hpp"
 #include "storage/slot_file.hpp"

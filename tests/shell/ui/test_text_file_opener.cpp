@@ -8,7 +8,7 @@
 #include "common/program_home.hpp"
 #include "common/scripted_prompter.hpp"
 #include "shell/frame_window.hpp"
-#include "shell/shared_look.hpp"
+#include "common/ui/shared_look.hpp"
 #include "shell/text_file_opener.hpp"
 
 class TestTextFileOpener : public QObject {

@@ -1,4 +1,4 @@
-#include "dates/ui/dialog_placement.hpp"
+#include "common/ui/dialog_placement.hpp"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "shell/shared_look.hpp"
+#include "common/ui/shared_look.hpp"
 
 #include <QFrame>
 #include <QPalette>

@@ -1,10 +1,10 @@
-#include "storage/ui/photo_frame.hpp"
+#include "common/ui/photo_frame.hpp"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "common/file_names.hpp"
-#include "shell/qt_text.hpp"
+#include "common/ui/qt_text.hpp"
 
 namespace vl {
 

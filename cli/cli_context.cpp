@@ -3,6 +3,8 @@
 #include <charconv>
 #include <iostream>
 
+#include "common/cp1252.hpp"
+
 namespace vl::cli {
 
 bool Answers::For(const Message& message) const {
@@ -23,6 +25,24 @@ bool TerminalPrompter::AskContinue(const Message& message) {
   const bool yes = answers_.For(message);
   std::cerr << ContinueBoxText(message) << (yes ? " -> OK" : " -> Abbrechen") << '\n';
   return yes;
+}
+
+HomonymAnswer TerminalPrompter::ChooseHomonym(std::string_view role, const std::string& fullName,
+                                             const std::vector<HomonymCandidate>& candidates) {
+  auto given = answers_.homonyms.find(std::string(role));
+  if (given != answers_.homonyms.end()) {
+    if (given->second == 0) return {HomonymAnswer::New, 0};
+    for (const HomonymCandidate& candidate : candidates) {
+      if (candidate.number == given->second) return {HomonymAnswer::Existing, given->second};
+    }
+    std::cerr << "Die Person " << given->second << " trägt nicht den Namen " << Cp1252ToUtf8(fullName) << ".\n";
+  }
+  std::cerr << "Es gibt bereits " << candidates.size() << " Person(en) mit dem Namen " << Cp1252ToUtf8(fullName)
+            << " (" << role << "); wählen Sie mit --choose " << role << "=NUMMER oder " << role << "=new:\n";
+  for (const HomonymCandidate& candidate : candidates) {
+    std::cerr << candidate.number << '\t' << Cp1252ToUtf8(candidate.fullName) << '\n';
+  }
+  return {};
 }
 
 ProgramHome CliContext::Home() const {

@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -19,6 +20,8 @@ namespace vl::cli {
 struct Answers {
   bool yes = false;
   std::map<int, bool> byMessage;
+  // --choose ROLE=N|new: the homonym window's answer by role; 0 stands for a new card.
+  std::map<std::string, uint16_t> homonyms;
 
   bool For(const Message& message) const;
 };
@@ -31,6 +34,9 @@ class TerminalPrompter : public Prompter {
   void ShowInformation(const Message& message) override;
   bool AskYesNo(const Message& message) override;
   bool AskContinue(const Message& message) override;
+  // Answered by --choose; without an answer the candidates are listed and the save refused.
+  HomonymAnswer ChooseHomonym(std::string_view role, const std::string& fullName,
+                              const std::vector<HomonymCandidate>& candidates) override;
 
  private:
   const Answers& answers_;
@@ -63,6 +69,7 @@ void AddDateCommands(CLI::App& app, CliContext& ctx);
 void AddCertificateCommands(CLI::App& app, CliContext& ctx);
 void AddVerifyCommand(CLI::App& app, CliContext& ctx);
 void AddDeleteCommands(CLI::App& app, CliContext& ctx);
+void AddCertificateEntryCommands(CLI::App& app, CliContext& ctx);
 
 // Parses a card-file number given as text ("7", "007"); nullopt when it is not a number.
 std::optional<int> ParseCardFileNumber(const std::string& text);

@@ -102,7 +102,9 @@ CertificateSaveResult SaveCertificate(const CertificateSaveContext& ctx, Certifi
   if (slot < 0) {
     ctx.prompter.ShowError(Msg(8006));
     header.SetCertificateCount(kind, counter);
-    return ResultOf(run, false, entry.slot);
+    CertificateSaveResult failed = ResultOf(run, false, entry.slot);
+    failed.writeFailed = true;
+    return failed;
   }
   entry.slot = slot;
   steps->AfterWrite(run, static_cast<uint16_t>(slot));

@@ -65,6 +65,8 @@ struct CertificateSaveResult {
   std::map<std::string, uint16_t> persons;
   // Cards the save created, in order of creation (also after a refusal).
   std::vector<uint16_t> created;
+  // The slot file could not be written (8006 was shown): a failure of the disk, not a refusal.
+  bool writeFailed = false;
 };
 
 // Saves a birth (0) or baptism (3) certificate; other kinds are refused for now. A zero

@@ -10,6 +10,13 @@
 namespace vl {
 namespace {
 
+// A refusal when `event` lies before `bound`.
+bool Before(const DateTimeValue& event, const DateTimeValue& bound) {
+  return CompareDates(event.Date(), bound.Date()) == kBLater;
+}
+
+}  // namespace
+
 // Leading blanks, an optional sign and the digits that follow, as atoi reads them; a value too
 // large for an int sticks at its border instead of being undefined.
 long long LeadingNumber(std::string_view text) {
@@ -24,13 +31,6 @@ long long LeadingNumber(std::string_view text) {
   }
   return negative ? -value : value;
 }
-
-// A refusal when `event` lies before `bound`.
-bool Before(const DateTimeValue& event, const DateTimeValue& bound) {
-  return CompareDates(event.Date(), bound.Date()) == kBLater;
-}
-
-}  // namespace
 
 bool CheckAgeField(std::string_view text, Prompter& prompter) {
   if (text.empty()) return true;

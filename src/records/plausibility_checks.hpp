@@ -10,6 +10,9 @@
 
 namespace vl {
 
+// The number at the start of a text as atoi reads it (leading blanks, sign, digits), bounded.
+long long LeadingNumber(std::string_view text);
+
 // The text of an "Alter" field: empty passes; 0 or less is refused (8118); above 150 asks 8119.
 bool CheckAgeField(std::string_view text, Prompter& prompter);
 

@@ -39,13 +39,26 @@ CliRun CliTest::Run(const std::vector<std::string>& args) const {
   return RunRaw(all);
 }
 
-CliRun CliTest::RunRaw(const std::vector<std::string>& args) const {
+CliRun CliTest::RunWithInput(const std::vector<std::string>& args, const std::string& input) const {
+  std::vector<std::string> all{"--home", Home().string()};
+  all.insert(all.end(), args.begin(), args.end());
+  return RunRaw(all, &input);
+}
+
+CliRun CliTest::RunRaw(const std::vector<std::string>& args, const std::string* input) const {
   const auto errFile = temp_.Path() / "stderr.txt";
+  const auto inFile = temp_.Path() / "stdin.txt";
   // No inherited VORLINDE_HOME, and a user home of our own, so nothing can reach the real one.
   std::string command = "env -u VORLINDE_HOME -u XDG_DATA_HOME HOME=" + ShellQuoted(UserHome().string()) + " " +
                         ShellQuoted(program_.string());
   for (const std::string& arg : args) command += " " + ShellQuoted(arg);
   command += " 2>" + ShellQuoted(errFile.string());
+  if (input != nullptr) {
+    std::ofstream(inFile, std::ios::binary | std::ios::trunc) << *input;
+    command += " <" + ShellQuoted(inFile.string());
+  } else {
+    command += " </dev/null";
+  }
   RunResult result = RunCommand(command);
   return CliRun{result.status, result.out, ReadText(errFile)};
 }

@@ -24,8 +24,10 @@ class CliTest : public ::testing::Test {
 
   // vorlinde-cli --home <home> args...
   CliRun Run(const std::vector<std::string>& args) const;
-  // vorlinde-cli args... exactly as given (no --home added).
-  CliRun RunRaw(const std::vector<std::string>& args) const;
+  // vorlinde-cli args... exactly as given (no --home added); input goes to standard input.
+  CliRun RunRaw(const std::vector<std::string>& args, const std::string* input = nullptr) const;
+  // vorlinde-cli --home <home> args... with the text on standard input.
+  CliRun RunWithInput(const std::vector<std::string>& args, const std::string& input) const;
 
   std::filesystem::path Home() const { return temp_.Path() / "home"; }
   std::filesystem::path DataDir() const { return Home() / "DATEIEN"; }

@@ -4,6 +4,7 @@
 // gets its row in the table.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,22 @@
 namespace vl::test {
 namespace {
 
-class FailureInjectionTest : public FamilyCardFileTest {};
+// A new child of the family's couple, and the son's stored birth certificate with its names.
+const char* const kPaul =
+    R"({"surname": "Weber", "given_names": ["Paul"], "birth": "01.05.1880", "father": {"link": 1,
+        "surname": "Weber", "given_names": ["Johann"]}, "mother": {"link": 2, "surname": "Maier",
+        "given_names": ["Anna"]}})";
+const char* const kKarl = R"({"surname": "Weber", "given_names": ["Karl"], "child_link": 3, "birth_place": "Ulm"})";
+
+class FailureInjectionTest : public FamilyCardFileTest {
+ protected:
+  // The command's standard input, kept beside the program home.
+  std::string Input(const std::string& name, const char* json) {
+    const std::filesystem::path path = home.Path() / name;
+    std::ofstream(path) << json;
+    return "'" + path.string() + "'";
+  }
+};
 
 long OperationsReported(const std::string& output) {
   const std::string key = "Dateioperationen: ";
@@ -32,6 +48,8 @@ TEST_F(FailureInjectionTest, EveryWritingCommandLeavesTheOldOrTheNewStateWhateve
       {"--yes delete-person 001 1", "persons 001"},
       {"--yes delete-person 001 3", "persons 001"},
       {"new --title Neu --name Schmidt", "list"},
+      {"add-certificate 001 birth < " + Input("paul.json", kPaul), "persons 001"},
+      {"edit-certificate 001 birth 0 < " + Input("karl.json", kKarl), "persons 001"},
   };
   // Opening renews the list files' access stamps; with the clock fixed, a second open changes nothing.
   ASSERT_EQ(Cli("persons 001").status, 0);

@@ -272,6 +272,7 @@ TEST_F(CertificateSaveTest, AFailedWriteRestoresTheCounterAndLeavesTheRecordNew)
   const CertificateSaveResult failed = Save(record);
   FileFaults::Disarm();
   EXPECT_FALSE(failed.saved);
+  EXPECT_TRUE(failed.writeFailed);
   ASSERT_FALSE(prompter.Ids().empty());
   EXPECT_EQ(prompter.Ids().back(), 8006);
   EXPECT_EQ(card.header.CertificateCount(0), 0);

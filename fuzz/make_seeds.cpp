@@ -154,6 +154,16 @@ void WriteTextSeeds(const SeedWriter& seeds) {
   seeds.Write("dates", "bare_year_and_republican", "1850\n22.09.1792");
   seeds.Write("dates", "leap_days", "29.02.1900\n29.02.1600");
   seeds.Write("dates", "day_zero_and_last_day", "0.*.1850\n31.12.9999");
+  // record_json: the kind's number as the first byte, then the JSON of add-certificate.
+  seeds.Write("record_json", "birth_with_parents",
+              std::string("\x00") + R"({"surname":"Weber","given_names":["Karl"],"birth":"03.04.1850 10:30",)"
+                                    R"("father":{"surname":"Weber","given_names":["Johann"],"age":"30"},)"
+                                    R"("mother":{"surname":"Maier","given_names":["Anna"],"birth":{"year":1825}}})");
+  seeds.Write("record_json", "baptism_outside_union",
+              std::string("\x03") + R"({"surname":"Weber","given_names":["Paul"],"legitimate":0,"died":1,)"
+                                    R"("death_date":"*.*.1851","godparent_1":{"surname":"Kurz","given_names":["Eva"]}})");
+  seeds.Write("record_json", "wedding_fields",
+              std::string("\x04") + R"({"groom":{"surname":"Weber","father":{"alive":0}},"objection":-1})");
 }
 
 void WriteAllSeeds(const fs::path& root) {

@@ -13,6 +13,7 @@
 #include "common/file_transaction.hpp"
 #include "common/prompter.hpp"
 #include "records/certificate_record.hpp"
+#include "records/person_resolution.hpp"
 #include "records/record_field.hpp"
 #include "storage/card_file.hpp"
 
@@ -71,7 +72,5 @@ struct CertificateSaveResult {
 // keeps their card updates.
 CertificateSaveResult SaveCertificate(const CertificateSaveContext& ctx, CertificateEntry& entry);
 
-// The text of the homonym window: "Es gibt bereits 2 Person(en), \ndie den gleichen Namen haben".
-std::string HomonymCountText(size_t count);
 
 }  // namespace vl

@@ -104,9 +104,8 @@ int AddUnion(PersonCard& groom, bool church, UnionEntry forGroom, UnionEntry for
     prompter.ShowInformation(Msg(8238, Cp1252ToUtf8(bride->fullName)));
     return -1;
   }
-  uint16_t kind = church ? 4 : 1;
-  forGroom.kind = kind;
-  forBride.kind = kind;
+  // Both sides record the same union: its kind is the groom's entry's.
+  forBride.kind = forGroom.kind;
   forBride.spouse = &groom;
   uint16_t groomIndex = PutUnion(groom, std::move(forGroom));
   uint16_t brideIndex = PutUnion(*bride, std::move(forBride));

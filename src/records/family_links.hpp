@@ -18,8 +18,9 @@ void LinkChildToParents(PersonCard& child, PersonCard* father, PersonCard* mothe
                         ModifiedFlag& modified);
 
 // Adds the union of the groom with forGroom.spouse (the bride) to both union lists, replacing
-// an entry of the same couple and kind in place; the church flag gives both entries' kind
-// (4 church wedding, 1 civil marriage). 1 added, -1 refused after a message.
+// an entry of the same couple and kind in place. Both entries take forGroom's kind (1 civil
+// marriage, 4 church wedding); the church flag only decides how the couple's children are
+// renumbered. 1 added, -1 refused after a message.
 int AddUnion(PersonCard& groom, bool church, UnionEntry forGroom, UnionEntry forBride, ModifiedFlag& modified,
              Prompter& prompter);
 

@@ -147,6 +147,28 @@ void PersonIndex::NormaliseFamilyLinks() {
     SortUnions(*entry.second);
   }
   for (auto& entry : cards_) AssignUnionIndexes(*entry.second);
+  linksInOrder_ = true;
+}
+
+void PersonIndex::NormaliseFamilyLinksAround(const std::vector<PersonCard*>& touched) {
+  if (!linksInOrder_) {
+    NormaliseFamilyLinks();
+    return;
+  }
+  // A card's dates order its parents' child lists, so the parents are touched as well.
+  std::vector<PersonCard*> cards;
+  for (PersonCard* card : touched) {
+    if (card == nullptr) continue;
+    cards.insert(cards.end(), {card, card->father, card->mother});
+  }
+  std::erase(cards, nullptr);
+  std::sort(cards.begin(), cards.end(), std::less<PersonCard*>());
+  cards.erase(std::unique(cards.begin(), cards.end()), cards.end());
+  for (PersonCard* card : cards) {
+    SortChildren(*card);
+    SortUnions(*card);
+  }
+  for (PersonCard* card : cards) AssignUnionIndexes(*card);
 }
 
 }  // namespace vl

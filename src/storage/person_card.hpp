@@ -40,7 +40,7 @@ struct AttachedDocument {
 
 // Texts are Windows-1252 bytes. Links between cards do not own; the person index owns all cards.
 struct PersonCard {
-  std::string fullName;
+  std::string fullName;  // changed only through PersonIndex::SetFullName (it keeps a name index)
   uint16_t surnameLength = 0;
   uint16_t number = 0;
   uint16_t rank = 0;

@@ -34,7 +34,35 @@ PersonCard* PersonIndex::Insert(std::unique_ptr<PersonCard> card) {
   uint16_t number = card->number;
   MarkUsed(number);
   // multimap places an equal key after the ones already present
-  return cards_.emplace(number, std::move(card))->second.get();
+  PersonCard* inserted = cards_.emplace(number, std::move(card))->second.get();
+  IndexName(*inserted);
+  return inserted;
+}
+
+void PersonIndex::IndexName(PersonCard& card) {
+  if (!card.fullName.empty()) byName_.emplace(FoldedCp1252(card.fullName), &card);
+}
+
+void PersonIndex::UnindexName(const PersonCard& card) {
+  auto [first, last] = byName_.equal_range(FoldedCp1252(card.fullName));
+  for (auto it = first; it != last; ++it) {
+    if (it->second == &card) {
+      byName_.erase(it);
+      return;
+    }
+  }
+}
+
+std::vector<PersonCard*> PersonIndex::FindByName(std::string_view fullName) const {
+  std::vector<PersonCard*> found;
+  if (fullName.empty()) return found;
+  auto [first, last] = byName_.equal_range(FoldedCp1252(fullName));
+  for (auto it = first; it != last; ++it) found.push_back(it->second);
+  // Index order; a damaged file may repeat a number, then the creation rank decides.
+  std::sort(found.begin(), found.end(), [](const PersonCard* a, const PersonCard* b) {
+    return a->number != b->number ? a->number < b->number : a->rank < b->rank;
+  });
+  return found;
 }
 
 PersonCard* PersonIndex::Create(std::string_view fullName, uint16_t surnameLength) {
@@ -58,6 +86,7 @@ PersonCard* PersonIndex::CreateWithNumber(std::string_view fullName, uint16_t su
     return nullptr;
   }
   modified_.Set();
+  linksInOrder_ = false;
   auto card = NewCard(fullName, surnameLength);
   card->number = number;
   card->rank = rank;
@@ -83,7 +112,11 @@ bool PersonIndex::ReplaceText(std::string& field, std::string_view text, bool ac
 }
 
 void PersonIndex::SetFullName(PersonCard& card, std::string_view text, uint16_t surnameLength) {
-  if (ReplaceText(card.fullName, text, false)) card.surnameLength = surnameLength;
+  if (text.empty() || (!card.fullName.empty() && EqualsNoCase(card.fullName, text))) return;
+  UnindexName(card);
+  ReplaceText(card.fullName, text, false);
+  card.surnameLength = surnameLength;
+  IndexName(card);
 }
 void PersonIndex::SetPhoto(PersonCard& card, std::string_view text) { ReplaceText(card.photo, text, false); }
 void PersonIndex::SetProfession(PersonCard& card, std::string_view text) { ReplaceText(card.profession, text, false); }
@@ -175,6 +208,7 @@ void PersonIndex::Delete(PersonCard* card) {
   if (it == last) return;
   uint16_t rank = card->rank;
   uint16_t number = card->number;
+  UnindexName(*card);
   cards_.erase(it);
   MarkUnused(number);
   header_.SetPersonCount(static_cast<uint16_t>(cards_.size()));
@@ -188,6 +222,8 @@ void PersonIndex::ClearVisitedMarks() {
 }
 
 void PersonIndex::Clear() {
+  linksInOrder_ = false;
+  byName_.clear();
   cards_.clear();
   std::fill(useCount_.begin(), useCount_.end(), uint16_t{0});
   freeHint_ = 1;

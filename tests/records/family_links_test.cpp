@@ -13,17 +13,22 @@ class FamilyLinksTest : public PlausibilityTest {
   PersonCard& bride = Person("M\xFCller K\xE4the", 'F');
   ModifiedFlag modified;
 
-  UnionEntry Entry(PersonCard* spouse, DateTimeValue date, const char* place, uint16_t slot) {
+  UnionEntry Entry(PersonCard* spouse, DateTimeValue date, const char* place, uint16_t slot, uint16_t kind = 1) {
     UnionEntry entry;
     entry.spouse = spouse;
     entry.date = date;
     entry.place = place;
     entry.slot = slot;
+    entry.kind = kind;
     return entry;
   }
   int Marry(bool church, DateTimeValue date, const char* place, uint16_t slot) {
-    return AddUnion(groom, church, Entry(&bride, date, place, slot), Entry(&groom, date, place, slot), modified,
-                    prompter);
+    return MarryAs(church, church ? 4 : 1, date, place, slot);
+  }
+  int MarryAs(bool church, uint16_t kind, DateTimeValue date, const char* place, uint16_t slot) {
+    // the bride's entry says civil marriage: the groom's kind must hold for both
+    return AddUnion(groom, church, Entry(&bride, date, place, slot, kind), Entry(&groom, date, place, slot, 1),
+                    modified, prompter);
   }
   static std::vector<uint16_t> UnionIndexes(const PersonCard& parent) {
     std::vector<uint16_t> indexes;
@@ -176,6 +181,15 @@ TEST_F(FamilyLinksTest, AddUnionRenumbersTheCouplesChildren) {
   ASSERT_EQ(Marry(true, Year(1875), "Trier", 2), 1);
   EXPECT_EQ(UnionIndexes(groom), (std::vector<uint16_t>{3, 3, 9}));
   EXPECT_EQ(UnionIndexes(bride), (std::vector<uint16_t>{2, 2}));
+}
+
+TEST_F(FamilyLinksTest, TheUnionsKindComesFromTheUnionNotFromTheChurchFlag) {
+  ASSERT_EQ(MarryAs(true, 1, Year(1875), "Trier", 3), 1);
+  ASSERT_EQ(MarryAs(false, 4, Year(1876), "St. Gangolf", 5), 1);
+  EXPECT_EQ(Unions(groom), (std::vector<UnionFields>{{&bride, Year(1875), "Trier", 3, 1},
+                                                     {&bride, Year(1876), "St. Gangolf", 5, 4}}));
+  EXPECT_EQ(Unions(bride), (std::vector<UnionFields>{{&groom, Year(1875), "Trier", 3, 1},
+                                                     {&groom, Year(1876), "St. Gangolf", 5, 4}}));
 }
 
 TEST_F(FamilyLinksTest, AddUnionRefusals) {

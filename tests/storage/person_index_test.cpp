@@ -3,6 +3,7 @@
 #include <optional>
 #include <random>
 
+#include "records/family_links.hpp"
 #include "storage/card_file.hpp"
 #include "storage/card_file_names.hpp"
 #include "storage_test_support.hpp"
@@ -182,11 +183,26 @@ TEST_F(PersonIndexTest, DocumentsNeedAFileNameAndTheNewestComesFirst) {
   EXPECT_TRUE(p->documents.empty());
 }
 
-TEST_F(PersonIndexTest, NameEqualsComparesWithoutCase) {
-  index.Create("M\xFCller Anna", 6);
+TEST_F(PersonIndexTest, NamesCompareAndAreFoundWithoutCase) {
+  PersonCard* anna = index.Create("M\xFCller Anna", 6);
   EXPECT_TRUE(index.NameEquals("M\xDCLLER ANNA", 1));
   EXPECT_FALSE(index.NameEquals("M\xFCller", 1));
   EXPECT_FALSE(index.NameEquals("M\xFCller Anna", 2));
+
+  PersonCard* other = index.Create("Weber Karl", 5);
+  PersonCard* unnamed = index.Create("", 0);
+  auto found = [this](const char* name) { return index.FindByName(name); };
+  using Cards = std::vector<PersonCard*>;
+  EXPECT_EQ(found("M\xDCLLER anna"), Cards{anna});
+  EXPECT_EQ(found(""), Cards{});
+  index.SetFullName(*unnamed, "m\xfcller anna", 6);
+  index.SetFullName(*other, "M\xFCller Anna", 6);
+  EXPECT_EQ(found("M\xFCller Anna"), (Cards{anna, other, unnamed}));  // in index order
+  EXPECT_EQ(found("Weber Karl"), Cards{});
+  index.Delete(other);
+  EXPECT_EQ(found("M\xFCller Anna"), (Cards{anna, unnamed}));
+  index.Clear();
+  EXPECT_EQ(found("M\xFCller Anna"), Cards{});
 }
 
 TEST_F(PersonIndexTest, ClearVisitedMarksResetsEveryCard) {
@@ -322,6 +338,54 @@ TEST_F(NormaliseTest, OrderEqualsThatOfNeighbourPassesForPartlyKnownDates) {
     for (size_t i = 0; i < children.size(); ++i) ASSERT_EQ(parent->children[i].child, children[i].child) << round;
     for (size_t i = 0; i < unions.size(); ++i) ASSERT_EQ(parent->unions[i].spouse, unions[i].spouse) << round;
     index.Clear();
+  }
+}
+
+// After a full normalisation, changes confined to a few cards need only those cards (and their
+// parents) sorted again: a full pass afterwards must find nothing left to do.
+TEST_F(NormaliseTest, NormalisingAroundTouchedCardsLeavesNothingForAFullPass) {
+  std::mt19937 random(11);
+  auto year = [&random] { return static_cast<int16_t>(random() % 5 == 0 ? -1 : 1800 + random() % 60); };
+  std::vector<PersonCard*> cards;
+  for (int i = 0; i < 60; ++i) cards.push_back(Child("x", D(1, 1, year())));
+  auto pick = [&] { return cards[random() % cards.size()]; };
+  for (PersonCard* child : cards) {
+    PersonCard* father = pick();
+    PersonCard* mother = pick();
+    if (father != child && mother != child && father != mother) {
+      LinkChildToParents(*child, father, mother, ChildLinkMode::Normal, card.modified);
+    }
+  }
+  for (int i = 0; i < 20; ++i) {
+    PersonCard* a = pick();
+    PersonCard* b = pick();
+    if (a == b) continue;
+    a->unions.push_back({b, D(1, 1, year()), "", kNoSlot, 1});
+    b->unions.push_back({a, a->unions.back().date, "", kNoSlot, 1});
+  }
+  index.NormaliseFamilyLinks();
+  auto links = [this] {
+    std::vector<std::tuple<const PersonCard*, const PersonCard*, uint16_t>> all;
+    for (const PersonCard& card : index) {
+      for (const ChildLink& link : card.children) all.emplace_back(&card, link.child, link.unionIndex);
+      for (const UnionEntry& entry : card.unions) all.emplace_back(&card, entry.spouse, 0xFFFF);
+    }
+    return all;
+  };
+  for (int round = 0; round < 200; ++round) {
+    // What a certificate save does: new dates for a child and its parents, new parents.
+    PersonCard* child = pick();
+    PersonCard* father = pick();
+    PersonCard* mother = pick();
+    if (child == father || child == mother || father == mother) continue;
+    std::vector<PersonCard*> touched = {child, child->father, child->mother, father, mother};
+    child->birth = D(1 + static_cast<int>(random() % 28), 1, year());
+    father->birth = D(1, 1, year());
+    LinkChildToParents(*child, father, mother, ChildLinkMode::Normal, card.modified);
+    index.NormaliseFamilyLinksAround(touched);
+    const auto targeted = links();
+    index.NormaliseFamilyLinks();
+    ASSERT_EQ(links(), targeted) << round;
   }
 }
 

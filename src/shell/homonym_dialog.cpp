@@ -1,6 +1,5 @@
 #include "shell/homonym_dialog.hpp"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -38,6 +37,7 @@ HomonymDialog::HomonymDialog(const std::string& fullName, const std::vector<Homo
     item->setData(kCandidateRole, static_cast<int>(i));
   }
   list_->setMinimumHeight(list_->fontMetrics().height() * 8);
+  list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(QString(40, QChar('n'))));
   count_ = new QLabel(QString::fromStdString(HomonymCountText(candidates_.size())), this);
   count_->setObjectName("count");
   count_->setTextFormat(Qt::PlainText);
@@ -45,9 +45,13 @@ HomonymDialog::HomonymDialog(const std::string& fullName, const std::vector<Homo
   name_->setObjectName("name");
   name_->setTextFormat(Qt::PlainText);
 
-  auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-  ok_ = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
-  add_ = buttons->addButton("&Hinzufügen", QDialogButtonBox::ActionRole);
+  ok_ = new QPushButton("&OK", this);
+  add_ = new QPushButton("&Hinzufügen", this);
+  add_->setAutoDefault(false);
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(ok_);
+  buttons->addWidget(add_);
+  buttons->addStretch(1);
   ok_->setDefault(true);
   ok_->setEnabled(false);
   connect(ok_, &QPushButton::clicked, this, &HomonymDialog::accept);
@@ -61,7 +65,7 @@ HomonymDialog::HomonymDialog(const std::string& fullName, const std::vector<Homo
   left->addWidget(name_);
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
-  layout->addWidget(buttons, 0, Qt::AlignTop);
+  layout->addLayout(buttons);
 
   identity_ = new ChoiceIdentityWindow(this);
 }

@@ -206,6 +206,12 @@ void CertificateWindow::AddPersonButtons(const ParentEntryLayout& father, const 
 }
 
 void CertificateWindow::FinishLayout() {
+  // Room for a full name or place in every field, as on the paper forms.
+  const int fieldWidth = fontMetrics().horizontalAdvance(QString(24, QChar('n')));
+  form_->setColumnMinimumWidth(1, fieldWidth);
+  form_->setColumnMinimumWidth(3, fieldWidth);
+  if (notes_ != nullptr) notes_->setMinimumHeight(fontMetrics().lineSpacing() * 6);
+  if (notes_ != nullptr) notes_->setMaximumHeight(fontMetrics().lineSpacing() * 8);
   auto* right = new QVBoxLayout;
   if (photo_ != nullptr) right->addWidget(photo_, 0, Qt::AlignHCenter);
   right->addLayout(side_);

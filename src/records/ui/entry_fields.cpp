@@ -75,7 +75,9 @@ GivenNames GivenNamesOf(const PersonCard& person) {
 QLabel* AddRow(QGridLayout& grid, int row, int column, const QString& label, QWidget* field, int span) {
   auto* caption = new QLabel(label, grid.parentWidget());
   caption->setBuddy(field);
-  grid.addWidget(caption, row, column);
+  // A caption stands at the top of a field of several lines.
+  const bool tall = field->inherits("QPlainTextEdit");
+  grid.addWidget(caption, row, column, tall ? Qt::AlignTop : Qt::Alignment());
   grid.addWidget(field, row, column + 1, 1, span);
   return caption;
 }

@@ -75,7 +75,7 @@ PersonBlockDialog::PersonBlockDialog(CertificateRecord& record, const BlockField
   AddRow(*grid, 8, 0, "Alter", age_);
   age_->setMaximumWidth(age_->fontMetrics().horizontalAdvance("0000") + 16);
   grid->addWidget(photoFrame_, 0, 2, 5, 1, Qt::AlignTop | Qt::AlignRight);
-  grid->setColumnMinimumWidth(1, surname_->fontMetrics().horizontalAdvance(QString(28, QChar('M'))) / 2 + 40);
+  grid->setColumnMinimumWidth(1, surname_->fontMetrics().horizontalAdvance(QString(30, QChar('n'))));
   grid->setColumnStretch(1, 1);
 
   auto* buttons = new QHBoxLayout;

@@ -41,7 +41,7 @@ using namespace vl;
 
 namespace {
 
-// What a window handed to the save; the stand-in saves or refuses as told.
+// What a window handed to the save; a stand-in saves or refuses as told, or the core saves.
 struct SaveCall {
   std::vector<uint8_t> record;
   int slot;
@@ -51,9 +51,11 @@ struct SaveCall {
 struct SaveLog {
   std::vector<SaveCall> calls;
   bool succeed = true;
+  bool real = false;  // the core's save instead of the stand-in
   int nextSlot = 0;
-  CertificateSaveResult Save(const CertificateSaveContext&, CertificateEntry& entry) {
+  CertificateSaveResult Save(const CertificateSaveContext& context, CertificateEntry& entry) {
     calls.push_back({entry.record.Bytes(), entry.slot, entry.changed, entry.dates});
+    if (real) return SaveCertificate(context, entry);
     CertificateSaveResult result;
     result.saved = succeed;
     result.slot = entry.slot >= 0 ? entry.slot : nextSlot++;
@@ -490,6 +492,143 @@ class TestCertificateWindows : public QObject {
     QCOMPARE(log_.calls.size(), size_t(1));
     QCOMPARE(log_.calls[0].slot, 1);
     QCOMPARE(Field<QLineEdit>(window, "surname")->text(), QString());
+  }
+  // ---- With the core's save ---------------------------------------------------------------
+
+ private:
+  // Types the names of a parent or witness into the sub-window and confirms it.
+  void FillNextSubWindow(CertificateWindow& window, const QString& surname, const QString& given,
+                         const QString& profession = {}) {
+    window.SetSubWindowRunner([surname, given, profession](QDialog& dialog) {
+      auto& block = static_cast<PersonBlockDialog&>(dialog);
+      block.show();
+      Type(block.surnameField(), surname);
+      Type(block.givenNamesField()->lineEdit(), given);
+      QTest::keyClick(block.givenNamesField()->lineEdit(), Qt::Key_Return);
+      Type(block.professionField(), profession);
+      block.okButton()->click();
+      return block.result();
+    });
+  }
+
+  SlotFile File(int kind) { return SlotFile(SlotFileContext{DataDir(), 1, kind, *prompter_, clock_, &card_->modified}); }
+
+  PersonCard* Find(const char* fullNameUtf8) {
+    for (PersonCard& person : card_->persons) {
+      if (person.fullName == Utf8ToCp1252(fullNameUtf8)) return &person;
+    }
+    return nullptr;
+  }
+
+ private Q_SLOTS:
+  void birthStoredWithItsPersons() {
+    log_.real = true;
+    auto* window = OpenNew<BirthWindow>(0);
+    Type(Field<QLineEdit>(window, "office"), "Köln");
+    Type(Field<QLineEdit>(window, "surname"), "Weber");
+    AddGivenName(window, "Hans");
+    AddGivenName(window, "Jörg");
+    Type(Field<QLineEdit>(window, "birthDate"), "05.03.1850");
+    Type(Field<QLineEdit>(window, "birthTime"), "14:30");
+    Type(Field<QLineEdit>(window, "birthPlace"), "Deutz");
+    FillNextSubWindow(*window, "Weber", "Johann", "Bäcker");
+    window->fatherButton()->click();
+    FillNextSubWindow(*window, "Maier", "Anna");
+    window->motherButton()->click();
+    FillNextSubWindow(*window, "Roth", "Eva");
+    window->witnessButton(2)->click();
+    QCOMPARE(Word(), uint16_t(1 | 2 | 4 | 1024 | 0x8000));
+    window->okButton()->click();
+    QVERIFY2(prompter_->Empty(), prompter_->Empty() ? "" : prompter_->shown[0].text.c_str());
+
+    PersonCard* child = Find("Weber Hans Jörg");
+    PersonCard* father = Find("Weber Johann");
+    PersonCard* mother = Find("Maier Anna");
+    QVERIFY(child != nullptr && father != nullptr && mother != nullptr);
+    QCOMPARE(card_->persons.Count(), size_t{3});  // witnesses get no card
+    QCOMPARE(child->sex, 'H');
+    QCOMPARE(father->sex, 'H');
+    QCOMPARE(mother->sex, 'F');
+    QCOMPARE(child->father, father);
+    QCOMPARE(child->mother, mother);
+    QCOMPARE(child->birth.day, int16_t(5));
+    QCOMPARE(child->birth.hour, int16_t(14));
+    QCOMPARE(father->profession, Utf8ToCp1252("Bäcker"));
+    QCOMPARE(child->certificateSlots[0], uint16_t(0));
+    QVERIFY(card_->places.Find("Deutz") != nullptr);
+    QVERIFY(card_->places.Find(Utf8ToCp1252("Köln")) != nullptr);
+
+    SlotFile file = File(0);
+    std::optional<CertificateRecord> stored = CertificateRecord::Read(file, 0);
+    QVERIFY(stored.has_value());
+    QCOMPARE(stored->Get(birth_record::kSurname), std::string("Weber"));
+    QCOMPARE(stored->Get(birth_record::kGivenNames.Name(1)), Utf8ToCp1252("Jörg"));
+    QCOMPARE(stored->Get(birth_record::kBirth).minute, int16_t(30));
+    QCOMPARE(stored->Get(birth_record::kChildLink), child->number);
+    QCOMPARE(stored->KeyPerson(), child->number);
+    QCOMPARE(stored->Get(birth_record::kFather.link), father->number);
+    QCOMPARE(stored->Get(birth_record::kMother.link), mother->number);
+    QCOMPARE(stored->Get(birth_record::kWitnesses[1].surname), std::string("Roth"));
+    QCOMPARE(stored->Get(certificate_header::kStored), uint16_t(1));
+    // The window went on to a new certificate.
+    QCOMPARE(table_->place(table_->ActivePlace()).current, int16_t(-1));
+    QCOMPARE(Field<QLineEdit>(window, "surname")->text(), QString());
+
+    // Opened again and changed only in a place: the same slot and the same persons.
+    table_->RunCommand(cmd::kToolFirst);
+    QCOMPARE(Field<QLineEdit>(window, "surname")->text(), QString("Weber"));
+    Type(Field<QLineEdit>(window, "address"), "Am Hof 1");
+    window->SaveRecord();
+    QCOMPARE(card_->persons.Count(), size_t{3});
+    QCOMPARE(File(0).ReadHeader()->UsableCount(), 1);
+    QCOMPARE(table_->place(table_->ActivePlace()).current, int16_t(0));
+  }
+
+  void baptismStoredAndHomonymAnswered() {
+    log_.real = true;
+    for (int i = 0; i < 2; ++i) card_->persons.Create("Weber Karl", 5);
+    prompter_->QueueHomonymAnswer(HomonymAnswer{HomonymAnswer::New, 0});
+    auto* window = OpenNew<BaptismWindow>(3);
+    Type(Field<QLineEdit>(window, "surname"), "Weber");
+    AddGivenName(window, "Karl");
+    Type(Field<QLineEdit>(window, "baptismDate"), "07.03.1850");
+    window->femaleButton()->click();
+    Field<QCheckBox>(window, "legitimate")->click();
+    window->okButton()->click();
+    QCOMPARE(prompter_->homonymQuestions.size(), size_t{1});
+    QCOMPARE(prompter_->homonymQuestions[0].candidates.size(), size_t{2});
+    QCOMPARE(card_->persons.Count(), size_t{3});
+    SlotFile file = File(3);
+    std::optional<CertificateRecord> stored = CertificateRecord::Read(file, 0);
+    QVERIFY(stored.has_value());
+    PersonCard* child = card_->persons.Find(stored->KeyPerson());
+    QVERIFY(child != nullptr);
+    QCOMPARE(child->sex, 'F');
+    QCOMPARE(child->baptism.year, int16_t(1850));
+    QCOMPARE(stored->Get(baptism_record::kLegitimate), uint16_t(0));
+  }
+
+  void coreRefusalKeepsTheWindow() {
+    log_.real = true;
+    auto* window = OpenNew<BirthWindow>(0);
+    Type(Field<QLineEdit>(window, "surname"), "Weber");
+    AddGivenName(window, "Karl");
+    Type(Field<QLineEdit>(window, "birthDate"), "31.02.1850");
+    window->okButton()->click();
+    QCOMPARE(prompter_->Ids(), std::vector<int>{8263});
+    QCOMPARE(QString::fromStdString(prompter_->shown[0].text), QString("Im angegebenen Monat gibt es diesen Tag nicht!"));
+    QVERIFY(Field<QLineEdit>(window, "birthDate")->hasFocus());
+    QVERIFY(window->okButton()->isEnabled());
+    QCOMPARE(File(0).ReadHeader()->UsableCount(), 0);
+
+    // Without a given name: 8120.
+    prompter_->shown.clear();
+    Field<QLineEdit>(window, "birthDate")->clear();
+    Field<GivenNamesBox>(window, "givenNames")->setCurrentIndex(0);
+    QTest::keyClick(Field<GivenNamesBox>(window, "givenNames")->lineEdit(), Qt::Key_Delete);
+    window->okButton()->click();
+    QCOMPARE(prompter_->Ids(), std::vector<int>{8120});
+    QCOMPARE(File(0).ReadHeader()->UsableCount(), 0);
   }
 };
 

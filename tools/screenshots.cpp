@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -29,6 +30,9 @@
 #include "shell/child_window_wiring.hpp"
 #include "shell/choice_dialog.hpp"
 #include "shell/choice_identity_window.hpp"
+#include "shell/child_window_table.hpp"
+#include "shell/command_ids.hpp"
+#include "shell/homonym_dialog.hpp"
 #include "shell/frame_window.hpp"
 #include "shell/help_window.hpp"
 #include "shell/icons.hpp"
@@ -40,6 +44,11 @@
 #include "storage/ui/new_card_file_dialog.hpp"
 #include "storage/ui/notes_dialog.hpp"
 #include "storage/ui/open_card_file_dialog.hpp"
+#include "records/certificate_layouts.hpp"
+#include "records/ui/certificate_window.hpp"
+#include "records/ui/given_names_box.hpp"
+#include "records/ui/parent_entry_dialog.hpp"
+#include "records/ui/witness_entry_dialog.hpp"
 
 namespace {
 
@@ -102,6 +111,8 @@ void AddSampleFamily(vl::CardFile& card) {
     mother->children.push_back({child, 0});
   }
   SamplePerson(card, "Ähnlich", "Maria", 'F', date(-1, -1, 1790), "Bautzen");
+  // The grandfather of the same name, for the homonym window.
+  SamplePerson(card, "Brückner", "Johann Gottlieb", 'H', date(17, 6, 1752), "Zittau");
   // Long names and places as the choice dialog has to show them whole.
   SamplePerson(card, "Hohenstein-Lichtenau", "Maria Katharina Elisabeth", 'F', date(28, 11, 1788),
                "Rothenburg ob der Tauber");
@@ -157,6 +168,34 @@ int CreateSampleCardFile(const vl::StoreContext& ctx, vl::Prompter& prompter) {
 }
 
 // Every drawing of the program at button size and enlarged, with its name.
+// The frame with a certificate entry window of the kind, filled like a real register extract.
+QPixmap CertificateWindowPicture(vl::FrameWindow& frame, int kind) {
+  auto* table = frame.findChild<vl::ChildWindowTable*>("childWindowTable");
+  frame.RunCommand(vl::cmd::kNewCertificateFirst + kind);
+  const int place = table->ActivePlace();
+  if (place < 0) return Grab(frame);
+  QWidget* window = table->place(place).window->widget();
+  auto type = [window](const char* name, const char* text) {
+    if (auto* edit = window->findChild<QLineEdit*>(name)) edit->setText(QString::fromUtf8(text));
+  };
+  type("official", kind == 0 ? "Friedrich Wilhelm Hoffmann" : "Pfarrer Johann Seidel");
+  type("office", kind == 0 ? "Görlitz" : "St. Peter und Paul");
+  type("registerNumber", "Nr. 117/1807");
+  type("source", "Stadtarchiv Görlitz");
+  type("numberText", "G-0042");
+  type("surname", "Brückner");
+  if (auto* names = window->findChild<vl::GivenNamesBox*>("givenNames")) {
+    names->SetNames({"Johann", "Gottlieb", "", "", ""});
+  }
+  type(kind == 0 ? "birthDate" : "baptismDate", "01.02.1807");
+  type(kind == 0 ? "birthTime" : "baptismTime", "14:30");
+  type(kind == 0 ? "birthPlace" : "baptismPlace", "Görlitz");
+  type("address", "Neißstraße 29");
+  if (auto* certificate = dynamic_cast<vl::CertificateWindow*>(window)) certificate->UpdateTitle();
+  QApplication::processEvents();
+  return Grab(frame);
+}
+
 QPixmap IconSheet() {
   QDirIterator icons(":/icons", {"*.svg"});
   QStringList names;
@@ -241,6 +280,45 @@ int main(int argc, char** argv) {
     progress->SetPercent(42);
     Save(Grab(frame), "progress" + suffix);
     progress->Close();
+
+    for (int kind : {0, 3}) {
+      Save(CertificateWindowPicture(frame, kind), QString(kind == 0 ? "birth_window" : "baptism_window") + suffix);
+      auto* table = frame.findChild<vl::ChildWindowTable*>("childWindowTable");
+      table->CloseAllWithoutAsking();
+      QApplication::processEvents();
+    }
+    {
+      vl::CertificateServices services{frame.cardFile(), home.DataDir(), home.PhotoDir(), prompter, clock, {}, {}, {}, {}};
+      vl::CertificateRecord record = vl::CertificateRecord::New(0);
+      const vl::ParentEntryLayout father = vl::birth_record::kFather;
+      record.Set(father.surname, vl::Utf8ToCp1252("Brückner"));
+      record.Set(father.givenNames, vl::GivenNames{"Gottlieb", "Ernst", "", "", ""});
+      record.Set(father.profession, vl::Utf8ToCp1252("Tuchmachermeister"));
+      record.Set(father.residence, vl::Utf8ToCp1252("Görlitz"));
+      record.Set(father.address, vl::Utf8ToCp1252("Neißstraße 29"));
+      record.Set(father.maritalStatus, uint16_t{2});
+      record.Set(father.birthDate, vl::DateTimeValue{0, 3, 4, 1781, 0, 0});
+      record.Set(father.birthPlace, "Zittau");
+      record.Set(father.age, int16_t{25});
+      vl::ParentEntryDialog parent("Vater", record, father, 2, services, &frame);
+      Save(OverFrame(work, parent), "father_window" + suffix);
+      parent.hide();
+      vl::WitnessEntryDialog witness(record, vl::birth_record::kWitnesses[0], 512, services, &frame);
+      Save(OverFrame(work, witness), "witness_window" + suffix);
+      witness.hide();
+      std::vector<vl::HomonymCandidate> candidates;
+      for (const vl::PersonCard& person : frame.cardFile().persons) {
+        if (person.fullName == vl::Utf8ToCp1252("Brückner Johann Gottlieb")) {
+          candidates.push_back({person.number, person.fullName});
+        }
+      }
+      vl::HomonymDialog homonym(vl::Utf8ToCp1252("Brückner Johann Gottlieb"), candidates,
+                                &frame.cardFile().persons, prompter, &frame);
+      homonym.list()->setCurrentRow(1);
+      Save(BesideEachOther(work, homonym, *homonym.identityWindow()), "homonym" + suffix);
+      homonym.identityWindow()->hide();
+      homonym.hide();
+    }
 
     vl::ChoiceDialog choice(vl::ChoiceSources{frame.cardFile(), home.DataDir(), prompter, clock},
                             vl::kChoiceOpenMode | 9, &frame);

@@ -1,5 +1,6 @@
 #include "shell/child_window_wiring.hpp"
 
+#include "shell/certificate_window_wiring.hpp"
 #include "shell/child_window_table.hpp"
 #include "shell/frame_window.hpp"
 
@@ -11,6 +12,7 @@ ChildWindowTable& AttachChildWindowTable(FrameWindow& frame, Prompter& prompter,
   table->setObjectName("childWindowTable");
   table->SetAvailabilityChanged([&frame, table] { frame.SetChildWindowHost(table); });
   frame.SetChildWindowHost(table);
+  RegisterCertificateWindows(*table, FrameCertificateServices(*table, frame, prompter, clock));
   return *table;
 }
 

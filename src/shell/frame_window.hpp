@@ -76,6 +76,7 @@ class FrameWindow : public QMainWindow {
   // The mouse modes that the client carries out are enabled; without a client all stay disabled.
   void SetMouseModeClient(MouseModeClient* client);
   void SetPhotoChooser(PhotoChooser chooser) { photoChooser_ = std::move(chooser); }
+  const PhotoChooser& photoChooser() const { return photoChooser_; }
 
   // --- Card-file life --------------------------------------------------------------------
   // The opening sequence for a chosen number (also used by the search across card files).

@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
   vl::FrameWindow frame(programHome, prompter, clock, look);
   vl::AttachChildWindowTable(frame, prompter, clock);
   prompter.SetFallbackParent(&frame);
+  prompter.SetPersonIndex(&frame.cardFile().persons);
   prompter.SetStatusSink([&frame](const std::string& text) { frame.statusLine()->ShowText(QString::fromStdString(text)); });
   frame.showMaximized();
   return QApplication::exec();

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "shell/homonym_dialog.hpp"
+
 namespace vl {
 namespace {
 
@@ -63,6 +65,12 @@ bool QtPrompter::AskYesNoDefaultNo(const Message& message) {
 bool QtPrompter::AskContinue(const Message& message) {
   return Run(Owner(), QMessageBox::Question, 8001, ContinueBoxText(message),
              {{QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Abbrechen"}}, QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+HomonymAnswer QtPrompter::ChooseHomonym(std::string_view /*role*/, const std::string& fullName,
+                                        const std::vector<HomonymCandidate>& candidates) {
+  HomonymDialog dialog(fullName, candidates, persons_, *this, Owner());
+  return dialog.Run();
 }
 
 void QtPrompter::SetStatusText(const std::string& text) {

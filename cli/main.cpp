@@ -47,6 +47,7 @@ int Run(int argc, char** argv) {
   vl::cli::AddCertificateCommands(app, ctx);
   vl::cli::AddVerifyCommand(app, ctx);
   vl::cli::AddDeleteCommands(app, ctx);
+  vl::cli::AddPictureCommands(app, ctx);
 
   try {
     app.parse(argc, argv);

@@ -1,5 +1,6 @@
 #include "pictures/dib_writer.hpp"
 
+#include <algorithm>
 #include <array>
 
 #include "common/byte_io.hpp"
@@ -15,12 +16,12 @@ std::vector<uint8_t> BmpFileBytes(const Dib& dib) {
           ? dib.ImageSize()
           : DibRowBytes(static_cast<uint64_t>(dib.Width()), dib.Bits()) * dib.Rows();
   const uint64_t pixelOffset = BmpFileLayout::kHeaderSize + DibLayout::kHeaderSize + tableBytes;
-  std::vector<uint8_t> out(BmpFileLayout::kHeaderSize);
+  std::vector<uint8_t> out(BmpFileLayout::kHeaderSize + dib.Bytes().size());
   PutU16(out.data() + BmpFileLayout::kTypeOffset, BmpFileLayout::kType);
   PutU32(out.data() + BmpFileLayout::kFileSizeOffset, static_cast<uint32_t>(pixelOffset + imageSize));
   PutU32(out.data() + BmpFileLayout::kReservedOffset, 0);
   PutU32(out.data() + BmpFileLayout::kPixelOffsetOffset, static_cast<uint32_t>(pixelOffset));
-  out.insert(out.end(), dib.Bytes().begin(), dib.Bytes().end());
+  std::copy(dib.Bytes().begin(), dib.Bytes().end(), out.begin() + BmpFileLayout::kHeaderSize);
   return out;
 }
 

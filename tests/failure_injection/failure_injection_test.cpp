@@ -4,6 +4,8 @@
 // gets its row in the table.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -12,7 +14,44 @@
 namespace vl::test {
 namespace {
 
-class FailureInjectionTest : public FamilyCardFileTest {};
+class FailureInjectionTest : public FamilyCardFileTest {
+ protected:
+  // The card files, the photos and the attached documents: the directories a command writes to.
+  using HomeSnapshot = std::map<std::string, DirectorySnapshot>;
+  static constexpr const char* kWrittenDirs[] = {"DATEIEN", "FOTOS", "OBJEKTE"};
+
+  HomeSnapshot SnapshotHome() const {
+    HomeSnapshot snapshot;
+    for (const char* dir : kWrittenDirs) snapshot[dir] = Snapshot(home.Path() / dir);
+    return snapshot;
+  }
+  void RestoreHome(const HomeSnapshot& snapshot) const {
+    for (const auto& [dir, files] : snapshot) Restore(home.Path() / dir, files);
+  }
+  static std::vector<std::string> TemporaryFilesOf(const HomeSnapshot& snapshot) {
+    std::vector<std::string> names;
+    for (const auto& [dir, files] : snapshot) {
+      for (const std::string& name : TemporaryFiles(files)) names.push_back(dir + "/" + name);
+    }
+    return names;
+  }
+  // A file outside the program home, as the user picks it.
+  std::string Outside(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    const std::filesystem::path path = home.Path() / "anderswo" / name;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                               static_cast<std::streamsize>(bytes.size()));
+    return "'" + path.string() + "'";
+  }
+};
+
+// A 24-bit bitmap of 1 x 1 pixel: file header, 40-byte information header, one padded row.
+std::vector<uint8_t> TinyBitmap() {
+  std::vector<uint8_t> b(58, 0);
+  b[0] = 'B', b[1] = 'M', b[2] = 58, b[10] = 54, b[14] = 40, b[18] = 1, b[22] = 1, b[26] = 1, b[28] = 24;
+  b[54] = 0x20, b[55] = 0x40, b[56] = 0x80;
+  return b;
+}
 
 long OperationsReported(const std::string& output) {
   const std::string key = "Dateioperationen: ";
@@ -32,10 +71,14 @@ TEST_F(FailureInjectionTest, EveryWritingCommandLeavesTheOldOrTheNewStateWhateve
       {"--yes delete-person 001 1", "persons 001"},
       {"--yes delete-person 001 3", "persons 001"},
       {"new --title Neu --name Schmidt", "list"},
+      {"import-photo " + Outside("ahn.bmp", TinyBitmap()), "persons 001"},
+      {"attach 001 2 " + Outside("brief.txt", {'B', 'r', 'i', 'e', 'f'}) + " --description Heimatbrief", "persons 001"},
+      {"detach 001 1 1", "persons 001"},
   };
   // Opening renews the list files' access stamps; with the clock fixed, a second open changes nothing.
   ASSERT_EQ(Cli("persons 001").status, 0);
-  const DirectorySnapshot old = Snapshot(DataDir());
+  ASSERT_EQ(Cli("attach 001 1 " + Outside("taufe.txt", {'T'})).status, 0);
+  const HomeSnapshot old = SnapshotHome();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.command);
     RunResult clean = Cli(c.command, "VORLINDE_COUNT_FILE_OPERATIONS=1");
@@ -43,17 +86,17 @@ TEST_F(FailureInjectionTest, EveryWritingCommandLeavesTheOldOrTheNewStateWhateve
     const long operations = OperationsReported(clean.out);
     ASSERT_GT(operations, 5) << clean.out;
     ASSERT_EQ(Cli(c.nextOpen).status, 0);
-    const DirectorySnapshot changed = Snapshot(DataDir());
+    const HomeSnapshot changed = SnapshotHome();
     ASSERT_NE(changed, old);
 
     for (long n = 1; n <= operations; ++n) {
-      Restore(DataDir(), old);
+      RestoreHome(old);
       RunResult failed = Cli(c.command, "VORLINDE_FAIL_FILE_OPERATION=" + std::to_string(n));
       RunResult reopened = Cli(c.nextOpen);
-      const DirectorySnapshot after = Snapshot(DataDir());
+      const HomeSnapshot after = SnapshotHome();
       ASSERT_TRUE(failed.status == 0 || failed.status == 1) << n << ": " << failed.out;
       EXPECT_EQ(reopened.status, 0) << n << ": " << reopened.out;
-      EXPECT_EQ(TemporaryFiles(after), std::vector<std::string>{}) << n;
+      EXPECT_EQ(TemporaryFilesOf(after), std::vector<std::string>{}) << n;
       if (failed.status == 0) {
         EXPECT_EQ(after, changed) << "operation " << n << " failed, success reported, but not all was written";
       } else {
@@ -61,7 +104,7 @@ TEST_F(FailureInjectionTest, EveryWritingCommandLeavesTheOldOrTheNewStateWhateve
         EXPECT_FALSE(failed.out.empty()) << n;
       }
     }
-    Restore(DataDir(), old);
+    RestoreHome(old);
   }
 }
 

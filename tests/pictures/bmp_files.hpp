@@ -17,9 +17,9 @@ struct BmpSpec {
   uint32_t imageSize = 0;   // at 34
   uint32_t coloursUsed = 0; // at 46
   uint32_t tableEntries = 0;  // colour table written after the information header
-  std::optional<uint32_t> pixelOffset;  // at 10; default: right after the colour table
+  std::optional<uint32_t> pixelOffset = std::nullopt;  // at 10; default: right after the colour table
   uint32_t gap = 0;           // bytes between colour table and pixel rows
-  std::vector<uint8_t> pixels;  // default: the rows a 24-bit or 8-bit picture of the size needs
+  std::vector<uint8_t> pixels = {};  // default: the rows a 24-bit or 8-bit picture of the size needs
   char first = 'B', second = 'M';
 };
 

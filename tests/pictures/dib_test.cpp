@@ -71,7 +71,9 @@ TEST(DibReader, SoundFilesLoadWithTheirSizesAndColourTables) {
     EXPECT_EQ(U32(block, 32), c.colours);
     EXPECT_EQ(U32(block, 20), c.blockSize - 40 - 4 * c.colours);
     for (size_t i = 4; i < 20; ++i) EXPECT_EQ(block[i], c.file[14 + i]) << i;
-    if (c.colours > 0) EXPECT_EQ(int{block[40 + 4 * (c.colours - 1) + 1]}, 255 - static_cast<int>(c.colours - 1));
+    if (c.colours > 0) {
+      EXPECT_EQ(int{block[40 + 4 * (c.colours - 1) + 1]}, 255 - static_cast<int>(c.colours - 1));
+    }
     const size_t pixelsInBlock = 40 + 4 * c.colours;
     EXPECT_TRUE(std::equal(block.begin() + static_cast<long>(pixelsInBlock), block.end(),
                            c.file.begin() + static_cast<long>(c.firstPixelAt)));
@@ -125,7 +127,7 @@ TEST(DibReader, DamagedFilesLoadAsNone) {
 
 TEST(DibWriter, WritesFileHeaderAndBlockWithComputedSizes) {
   // A file as the writer makes it reads back and is written again byte for byte.
-  const std::vector<uint8_t> eightBits = BmpBytes({.bits = 8, .coloursUsed = 256, .imageSize = 8, .tableEntries = 256});
+  const std::vector<uint8_t> eightBits = BmpBytes({.bits = 8, .imageSize = 8, .coloursUsed = 256, .tableEntries = 256});
   auto dib = ReadDib(eightBits);
   ASSERT_TRUE(dib.has_value());
   EXPECT_EQ(BmpFileBytes(*dib), eightBits);

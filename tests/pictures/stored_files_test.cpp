@@ -31,7 +31,7 @@ class StoredFiles : public ::testing::Test {
 };
 
 TEST_F(StoredFiles, ImportedPhotosGetAFreeNameOfAtMost14Characters) {
-  const std::vector<uint8_t> picture = BmpBytes({.bits = 8, .coloursUsed = 256, .imageSize = 8, .tableEntries = 256});
+  const std::vector<uint8_t> picture = BmpBytes({.bits = 8, .imageSize = 8, .coloursUsed = 256, .tableEntries = 256});
   const std::vector<uint8_t> other = BmpBytes({});
   struct Case {
     std::string name;

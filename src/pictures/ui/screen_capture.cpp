@@ -3,10 +3,21 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRubberBand>
+#include <algorithm>
+#include <cstdlib>
 
 #include "pictures/ui/capture_dialog.hpp"
 
 namespace vl {
+namespace {
+
+// The rectangle between the two corners, the corner where the mouse was released not included.
+QRect Marked(QPoint a, QPoint b) {
+  return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+               QSize(std::abs(a.x() - b.x()), std::abs(a.y() - b.y())));
+}
+
+}  // namespace
 
 CaptureOverlay::CaptureOverlay(QWidget& source, Prompter& prompter)
     : QWidget(&source), source_(source), prompter_(prompter), band_(new QRubberBand(QRubberBand::Rectangle, this)) {
@@ -32,14 +43,14 @@ void CaptureOverlay::mousePressEvent(QMouseEvent* event) {
 }
 
 void CaptureOverlay::mouseMoveEvent(QMouseEvent* event) {
-  if (pressed_) band_->setGeometry(QRect(origin_, event->position().toPoint()).normalized() & rect());
+  if (pressed_) band_->setGeometry(Marked(origin_, event->position().toPoint()) & rect());
 }
 
 void CaptureOverlay::mouseReleaseEvent(QMouseEvent* event) {
   if (!pressed_ || event->button() != Qt::LeftButton) return;
-  const QRect marked = QRect(origin_, event->position().toPoint()).normalized() & rect();
+  const QRect marked = Marked(origin_, event->position().toPoint()) & rect();
   Finish();
-  if (marked.width() > 1 && marked.height() > 1) {
+  if (!marked.isEmpty()) {
     // The overlay is hidden by now, so the picture shows the window alone.
     emit captured(source_.grab(marked).toImage());
   }

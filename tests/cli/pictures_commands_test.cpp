@@ -8,31 +8,18 @@
 
 #include "cli_fixture.hpp"
 #include "person_records.hpp"
+#include "support/bmp_files.hpp"
 
 namespace vl::test {
 namespace {
 
 using nlohmann::json;
 
-// A BMP file: 14-byte file header, 40-byte information header (width at 18, height at 22, bits
-// at 28, colours used at 46), a colour table of `colours` entries and zeroed pixel rows.
-std::vector<uint8_t> Bitmap(int width, int height, int bits, int colours, uint8_t shade = 0) {
+// A bitmap with a colour table of `colours` entries and pixel bytes of one shade.
+std::vector<uint8_t> Bitmap(int width, int height, uint16_t bits, uint32_t colours, uint8_t shade = 0) {
   const size_t rowBytes = static_cast<size_t>((width * bits + 31) / 32 * 4);
-  const size_t pixelOffset = 54 + 4 * static_cast<size_t>(colours);
-  std::vector<uint8_t> b(pixelOffset + rowBytes * static_cast<size_t>(height), shade);
-  auto put = [&b](size_t at, uint32_t v) {
-    for (size_t i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
-  std::fill(b.begin(), b.begin() + 54, 0);
-  b[0] = 'B', b[1] = 'M';
-  put(2, static_cast<uint32_t>(b.size()));
-  put(10, static_cast<uint32_t>(pixelOffset));
-  put(14, 40);
-  put(18, static_cast<uint32_t>(width));
-  put(22, static_cast<uint32_t>(height));
-  b[26] = 1;
-  b[28] = static_cast<uint8_t>(bits);
-  return b;
+  return BmpBytes({.width = width, .height = height, .bits = bits, .tableEntries = colours,
+                   .pixels = std::vector<uint8_t>(rowBytes * static_cast<size_t>(height), shade)});
 }
 
 class PictureCommands : public CliTest {
@@ -72,9 +59,7 @@ TEST_F(PictureCommands, PhotoInfoShowsSizeBitsAndColours) {
     EXPECT_EQ(asJson.status, 0) << asJson.err;
     EXPECT_EQ(json::parse(asJson.out), c.object);
   }
-  std::vector<uint8_t> core = Bitmap(3, 2, 24, 0);
-  core[14] = 12;
-  const std::string damaged = Write("kern.bmp", core);
+  const std::string damaged = Write("kern.bmp", BmpBytes({.infoSize = 12, .width = 8, .height = 8}));
   for (const std::string& file : {damaged, (Scratch() / "fehlt.bmp").string()}) {
     CliRun refused = Run({"photo-info", file});
     EXPECT_EQ(refused.status, 1);
@@ -101,7 +86,7 @@ TEST_F(PictureCommands, ImportPhotoPrintsTheNameInThePhotoDirectory) {
   EXPECT_EQ(inPlace.out, "Oma Käthe.bmp\n");
   EXPECT_EQ(FilesIn("FOTOS"), 2u);
 
-  const std::string text = Write("notiz.bmp", {'k', 'e', 'i', 'n'});
+  const std::string text = Write("notiz.bmp", {'B', 'M', 'k', 'e', 'i', 'n'});
   CliRun refused = Run({"import-photo", text});
   EXPECT_EQ(refused.status, 1);
   EXPECT_EQ(refused.err, "Fehler beim Öffnen der Datei " + text + "\n");

@@ -4,11 +4,11 @@
 // gets its row in the table.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "support/bmp_files.hpp"
 #include "support/family_card_file.hpp"
 
 namespace vl::test {
@@ -39,19 +39,10 @@ class FailureInjectionTest : public FamilyCardFileTest {
   std::string Outside(const std::string& name, const std::vector<uint8_t>& bytes) const {
     const std::filesystem::path path = home.Path() / "anderswo" / name;
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                               static_cast<std::streamsize>(bytes.size()));
+    WriteBytes(path, bytes);
     return "'" + path.string() + "'";
   }
 };
-
-// A 24-bit bitmap of 1 x 1 pixel: file header, 40-byte information header, one padded row.
-std::vector<uint8_t> TinyBitmap() {
-  std::vector<uint8_t> b(58, 0);
-  b[0] = 'B', b[1] = 'M', b[2] = 58, b[10] = 54, b[14] = 40, b[18] = 1, b[22] = 1, b[26] = 1, b[28] = 24;
-  b[54] = 0x20, b[55] = 0x40, b[56] = 0x80;
-  return b;
-}
 
 long OperationsReported(const std::string& output) {
   const std::string key = "Dateioperationen: ";
@@ -71,7 +62,7 @@ TEST_F(FailureInjectionTest, EveryWritingCommandLeavesTheOldOrTheNewStateWhateve
       {"--yes delete-person 001 1", "persons 001"},
       {"--yes delete-person 001 3", "persons 001"},
       {"new --title Neu --name Schmidt", "list"},
-      {"import-photo " + Outside("ahn.bmp", TinyBitmap()), "persons 001"},
+      {"import-photo " + Outside("ahn.bmp", BmpBytes({.width = 1, .height = 1})), "persons 001"},
       {"attach 001 2 " + Outside("brief.txt", {'B', 'r', 'i', 'e', 'f'}) + " --description Heimatbrief", "persons 001"},
       {"detach 001 1 1", "persons 001"},
   };

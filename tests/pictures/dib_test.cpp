@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/file_io.hpp"
-#include "pictures/bmp_files.hpp"
+#include "support/bmp_files.hpp"
 #include "pictures/dib_reader.hpp"
 #include "pictures/dib_writer.hpp"
 #include "support/test_support.hpp"

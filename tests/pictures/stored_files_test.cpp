@@ -8,7 +8,7 @@
 #include "common/file_io.hpp"
 #include "common/scripted_prompter.hpp"
 #include "pictures/attachments.hpp"
-#include "pictures/bmp_files.hpp"
+#include "support/bmp_files.hpp"
 #include "pictures/photo_import.hpp"
 #include "support/test_support.hpp"
 

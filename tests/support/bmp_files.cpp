@@ -1,5 +1,6 @@
-#include "pictures/bmp_files.hpp"
+#include "support/bmp_files.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 

@@ -23,11 +23,11 @@ CaptureDialog::CaptureDialog(QImage picture, std::filesystem::path directory, Pr
   askFile_ = [](QWidget* owner, const QString& start, const QString& filter) {
     return QFileDialog::getSaveFileName(owner, "Speichern unter", start, filter);
   };
-  picture_label_ = new QLabel(this);
-  picture_label_->setObjectName("picture");
-  picture_label_->setPixmap(QPixmap::fromImage(picture_));
+  pictureLabel_ = new QLabel(this);
+  pictureLabel_->setObjectName("picture");
+  pictureLabel_->setPixmap(QPixmap::fromImage(picture_));
   auto* scroll = new QScrollArea(this);
-  scroll->setWidget(picture_label_);
+  scroll->setWidget(pictureLabel_);
   scroll->setAlignment(Qt::AlignCenter);
   scroll->setMinimumSize(std::min(picture_.width() + 4, 480), std::min(picture_.height() + 4, 320));
   fileName_ = new QLineEdit("bild.bmp", this);

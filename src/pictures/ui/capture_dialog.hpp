@@ -28,7 +28,7 @@ class CaptureDialog : public QDialog {
   // Where OK writes the picture.
   std::filesystem::path Target() const;
 
-  QLabel* pictureLabel() const { return picture_label_; }
+  QLabel* pictureLabel() const { return pictureLabel_; }
   QLineEdit* fileNameField() const { return fileName_; }
   QPushButton* saveAsButton() const { return saveAs_; }
   QPushButton* okButton() const { return ok_; }
@@ -47,7 +47,7 @@ class CaptureDialog : public QDialog {
   Prompter& prompter_;
   FileAsker askFile_;
   QString confirmed_;  // a name the save dialog already asked about
-  QLabel* picture_label_;
+  QLabel* pictureLabel_;
   QLineEdit* fileName_;
   QPushButton* saveAs_;
   QPushButton* ok_;

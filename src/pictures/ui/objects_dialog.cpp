@@ -47,7 +47,7 @@ ObjectsDialog::ObjectsDialog(PersonCard& person, ModifiedFlag& modified, std::fi
   description_->setMaxLength(static_cast<int>(kMaxDocumentDescription));
   add_ = new QPushButton("&Hinzufügen...", this);
   remove_ = new QPushButton("&Entfernen", this);
-  open_button_ = new QPushButton("Ö&ffnen", this);
+  openButton_ = new QPushButton("Ö&ffnen", this);
   ok_ = new QPushButton("&OK", this);
   ok_->setDefault(true);
   cancel_ = new QPushButton("&Abbrechen", this);
@@ -55,7 +55,7 @@ ObjectsDialog::ObjectsDialog(PersonCard& person, ModifiedFlag& modified, std::fi
   auto* buttons = new QVBoxLayout;
   for (QPushButton* button : {ok_, cancel_}) buttons->addWidget(button);
   buttons->addSpacing(12);
-  for (QPushButton* button : {add_, remove_, open_button_}) buttons->addWidget(button);
+  for (QPushButton* button : {add_, remove_, openButton_}) buttons->addWidget(button);
   buttons->addStretch(1);
   auto* fields = new QGridLayout;
   fields->addWidget(new QLabel("Person:", this), 0, 0);
@@ -75,7 +75,7 @@ ObjectsDialog::ObjectsDialog(PersonCard& person, ModifiedFlag& modified, std::fi
   connect(description_, &QLineEdit::editingFinished, this, [this] { TakeDescription(); });
   connect(add_, &QPushButton::clicked, this, &ObjectsDialog::AddDocument);
   connect(remove_, &QPushButton::clicked, this, &ObjectsDialog::RemoveDocument);
-  connect(open_button_, &QPushButton::clicked, this, &ObjectsDialog::OpenDocument);
+  connect(openButton_, &QPushButton::clicked, this, &ObjectsDialog::OpenDocument);
   connect(ok_, &QPushButton::clicked, this, &ObjectsDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &ObjectsDialog::reject);
   Refill(documents_.empty() ? -1 : 0);
@@ -90,7 +90,7 @@ void ObjectsDialog::Refill(int select) {
   list_->setCurrentRow(select);
   ShowDescription(select);
   remove_->setEnabled(!documents_.empty());
-  open_button_->setEnabled(!documents_.empty());
+  openButton_->setEnabled(!documents_.empty());
 }
 
 // The field shows the selected entry's description; what was typed for the previous one is kept first.

@@ -42,7 +42,7 @@ class ObjectsDialog : public QDialog {
   QLineEdit* descriptionField() const { return description_; }
   QPushButton* addButton() const { return add_; }
   QPushButton* removeButton() const { return remove_; }
-  QPushButton* openButton() const { return open_button_; }
+  QPushButton* openButton() const { return openButton_; }
   QPushButton* okButton() const { return ok_; }
   QPushButton* cancelButton() const { return cancel_; }
 
@@ -74,7 +74,7 @@ class ObjectsDialog : public QDialog {
   QLineEdit* description_;
   QPushButton* add_;
   QPushButton* remove_;
-  QPushButton* open_button_;
+  QPushButton* openButton_;
   QPushButton* ok_;
   QPushButton* cancel_;
 };

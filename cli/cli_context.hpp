@@ -70,6 +70,7 @@ void AddCertificateCommands(CLI::App& app, CliContext& ctx);
 void AddVerifyCommand(CLI::App& app, CliContext& ctx);
 void AddDeleteCommands(CLI::App& app, CliContext& ctx);
 void AddCertificateEntryCommands(CLI::App& app, CliContext& ctx);
+void AddPictureCommands(CLI::App& app, CliContext& ctx);
 
 // Parses a card-file number given as text ("7", "007"); nullopt when it is not a number.
 std::optional<int> ParseCardFileNumber(const std::string& text);

@@ -48,6 +48,7 @@ int Run(int argc, char** argv) {
   vl::cli::AddVerifyCommand(app, ctx);
   vl::cli::AddDeleteCommands(app, ctx);
   vl::cli::AddCertificateEntryCommands(app, ctx);
+  vl::cli::AddPictureCommands(app, ctx);
 
   try {
     app.parse(argc, argv);

@@ -8,6 +8,8 @@
 #include "common/file_io.hpp"
 #include "common/scripted_prompter.hpp"
 #include "fuzz_support.hpp"
+#include "pictures/dib.hpp"
+#include "pictures/dib_writer.hpp"
 #include "storage/card_file.hpp"
 #include "storage/card_file_names.hpp"
 #include "storage/card_file_store.hpp"
@@ -166,6 +168,44 @@ void WriteTextSeeds(const SeedWriter& seeds) {
               std::string("\x04") + R"({"groom":{"surname":"Weber","father":{"alive":0}},"objection":-1})");
 }
 
+// An 8-bit bitmap with a table of `colours` grey entries, given pixel bytes and compression.
+Bytes EightBitBitmap(int32_t width, int32_t height, uint32_t colours, uint32_t compression, const Bytes& pixels) {
+  Bytes block(DibLayout::kHeaderSize + 4 * colours);
+  PutU32(block.data() + DibLayout::kSizeOffset, DibLayout::kHeaderSize);
+  PutU32(block.data() + DibLayout::kWidthOffset, static_cast<uint32_t>(width));
+  PutU32(block.data() + DibLayout::kHeightOffset, static_cast<uint32_t>(height));
+  PutU16(block.data() + DibLayout::kPlanesOffset, 1);
+  PutU16(block.data() + DibLayout::kBitsOffset, 8);
+  PutU32(block.data() + DibLayout::kCompressionOffset, compression);
+  PutU32(block.data() + DibLayout::kImageSizeOffset, static_cast<uint32_t>(pixels.size()));
+  PutU32(block.data() + DibLayout::kColoursUsedOffset, colours);
+  for (uint32_t i = 0; i < colours; ++i) {
+    for (int c = 0; c < 3; ++c) block[DibLayout::kHeaderSize + 4 * i + static_cast<uint32_t>(c)] = static_cast<uint8_t>(i * 255 / colours);
+  }
+  block.insert(block.end(), pixels.begin(), pixels.end());
+  return BmpFileBytes(Dib(std::move(block)));
+}
+
+void WriteBitmapSeeds(const SeedWriter& seeds) {
+  std::vector<uint32_t> rgb;
+  for (uint32_t i = 0; i < 5 * 3; ++i) rgb.push_back(i * 0x102030);
+  const Bytes colour = BmpFileBytes(Dib24FromRgbRows(5, 3, rgb));
+  seeds.Write("bitmap", "rgb_5x3", colour);
+  seeds.Write("bitmap", "rgb_cut_short", Cut(colour, 7));
+  Bytes topDown = colour;
+  PutU32(topDown.data() + 22, static_cast<uint32_t>(-3));
+  seeds.Write("bitmap", "rgb_top_down", topDown);
+  Bytes core = colour;
+  PutU32(core.data() + 14, 12);
+  seeds.Write("bitmap", "core_header", core);
+  seeds.Write("bitmap", "grey_4x2", EightBitBitmap(4, 2, 4, 0, {0, 1, 2, 3, 3, 2, 1, 0}));
+  Bytes allColours = EightBitBitmap(4, 1, 16, 0, {5, 6, 7, 8});
+  PutU32(allColours.data() + 46, 0);  // colours used 0: all 256, the table runs past the end
+  seeds.Write("bitmap", "table_claimed_past_end", allColours);
+  // RLE8: a run of 3 pixels of colour 1, one of colour 2, end of line, end of bitmap.
+  seeds.Write("bitmap", "rle8_4x2", EightBitBitmap(4, 2, 4, 1, {3, 1, 1, 2, 0, 0, 4, 3, 0, 1}));
+}
+
 void WriteAllSeeds(const fs::path& root) {
   const SeedWriter seeds{root};
   ScriptedPrompter prompter;
@@ -175,6 +215,7 @@ void WriteAllSeeds(const fs::path& root) {
   WriteSlotFileSeeds(seeds, ctx);
   WriteListFileSeeds(seeds, ctx);
   WriteTextSeeds(seeds);
+  WriteBitmapSeeds(seeds);
 }
 
 }  // namespace

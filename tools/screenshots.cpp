@@ -15,8 +15,10 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <filesystem>
 
 #include "common/cp1252.hpp"
+#include "common/file_io.hpp"
 #include "common/program_home.hpp"
 #include "common/scripted_prompter.hpp"
 #include "dates/ui/calendar_dialog.hpp"
@@ -37,7 +39,13 @@
 #include "shell/help_window.hpp"
 #include "shell/icons.hpp"
 #include "shell/progress_panel.hpp"
+#include "common/ui/dib_image.hpp"
+#include "common/ui/photo_frame.hpp"
 #include "common/ui/shared_look.hpp"
+#include "pictures/dib_writer.hpp"
+#include "pictures/ui/capture_dialog.hpp"
+#include "pictures/ui/objects_dialog.hpp"
+#include "pictures/ui/photo_dialog.hpp"
 #include "shell/status_line.hpp"
 #include "storage/ui/auto_save_dialog.hpp"
 #include "storage/ui/list_choice_dialog.hpp"
@@ -218,6 +226,26 @@ QPixmap IconSheet() {
 
 }  // namespace
 
+// A drawn portrait as a bitmap in the photo directory, for the photo frame and the chooser.
+void WriteSamplePhoto(const vl::ProgramHome& home, const std::string& name, QColor coat, QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(QColor(236, 228, 208));
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(coat);
+  painter.drawEllipse(QRect(size.width() / 8, size.height() * 11 / 20, size.width() * 3 / 4, size.height() * 3 / 4));
+  painter.setBrush(QColor(222, 184, 150));
+  painter.drawEllipse(QRect(size.width() * 3 / 10, size.height() / 6, size.width() * 2 / 5, size.height() * 2 / 5));
+  painter.end();
+  const vl::Dib dib = vl::DibFromImage(image);
+  vl::SaveBitmapFile(&dib, home.PhotoDir() / name);
+}
+
+void WriteSampleDocument(const vl::ProgramHome& home, const std::string& name) {
+  vl::WriteFileAtomically(home.ObjectDir() / name, {'T', 'e', 'x', 't'});
+}
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vl::SetUpApplication(app);
@@ -241,6 +269,11 @@ int main(int argc, char** argv) {
     vl::CreateCardFile(ctx, second);
   }
 
+  WriteSamplePhoto(home, "gottlieb.bmp", QColor(60, 70, 110), QSize(100, 130));
+  WriteSamplePhoto(home, "rosina.bmp", QColor(120, 40, 60), QSize(180, 160));
+  std::filesystem::create_directories(home.PhotoDir() / "Kirchenbuch");
+  WriteSampleDocument(home, "taufschein.txt");
+  WriteSampleDocument(home, "brief_1806.doc");
   Save(IconSheet(), "icons");
 
   for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
@@ -259,6 +292,7 @@ int main(int argc, char** argv) {
     created.firstNameField()->setText("Johanna");
     created.addressField()->setText("Lindenstraße 12");
     created.townField()->setText("02826 Görlitz");
+    created.photoFrame()->SetPhoto("gottlieb.bmp");
     Save(OverFrame(start, created), "new_card_file" + suffix);
     created.hide();
 
@@ -346,6 +380,21 @@ int main(int argc, char** argv) {
     vl::MoretDialog moret(&frame);
     Save(OverFrame(work, moret), "moret" + suffix);
     moret.hide();
+    vl::PhotoDialog photo(home, prompter, &frame);
+    photo.entryList()->setCurrentItem(photo.entryList()->findItems("rosina.bmp", Qt::MatchExactly).value(0));
+    Save(OverFrame(work, photo), "photo" + suffix);
+    photo.hide();
+    vl::PersonCard person;
+    person.fullName = vl::Utf8ToCp1252("Brückner Gottlieb Ernst");
+    person.documents = {{vl::Utf8ToCp1252("Taufschein aus Zittau, Abschrift von 1781"), "taufschein.txt"},
+                        {vl::Utf8ToCp1252("Brief an die Verlobte, Görlitz 1806"), "brief_1806.doc"}};
+    vl::ModifiedFlag unchanged;
+    vl::ObjectsDialog objects(person, unchanged, home.ObjectDir(), prompter, &frame);
+    Save(OverFrame(work, objects), "objects" + suffix);
+    objects.hide();
+    vl::CaptureDialog capture(work.copy(QRect(0, 0, 360, 240)).toImage(), home.Root(), prompter, &frame);
+    Save(OverFrame(work, capture), "capture" + suffix);
+    capture.hide();
     vl::HelpWindow help;
     help.ShowTopic("gregorianischer_kalender");
     Save(OverFrame(work, help, false), "help" + suffix);

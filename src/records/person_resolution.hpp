@@ -45,7 +45,8 @@ Resolved ResolveMainPerson(PersonIndex& persons, Prompter& prompter, Certificate
 Resolved ResolveParent(PersonIndex& persons, Prompter& prompter, CertificateRecord& record,
                        const BlockToResolve& block, uint16_t changed, PersonCard* existing);
 
-// The homonym window's text: "Es gibt bereits 2 Person(en), \ndie den gleichen Namen haben".
+// The homonym window's text: "Es gibt bereits 2 Person(en), \ndie den gleichen Namen  haben" (the
+// format's blank and the word's own).
 std::string HomonymCountText(size_t count);
 
 }  // namespace vl

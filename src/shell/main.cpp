@@ -7,6 +7,7 @@
 #include "shell/application_setup.hpp"
 #include "shell/child_window_wiring.hpp"
 #include "shell/frame_window.hpp"
+#include "pictures/ui/photo_dialog.hpp"
 #include "shell/qt_prompter.hpp"
 #include "common/ui/qt_text.hpp"
 #include "common/ui/shared_look.hpp"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
   vl::SystemClock clock;
   vl::FrameWindow frame(programHome, prompter, clock, look);
   vl::AttachChildWindowTable(frame, prompter, clock);
+  frame.SetPhotoChooser([&](QWidget* owner) { return vl::ChoosePhoto(owner, programHome, prompter); });
   prompter.SetFallbackParent(&frame);
   prompter.SetPersonIndex(&frame.cardFile().persons);
   prompter.SetStatusSink([&frame](const std::string& text) { frame.statusLine()->ShowText(QString::fromStdString(text)); });

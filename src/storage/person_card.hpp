@@ -61,7 +61,7 @@ struct PersonCard {
   std::vector<ChildLink> children;
   PersonCard* father = nullptr;
   PersonCard* mother = nullptr;
-  std::vector<AttachedDocument> documents;  // newest first
+  std::vector<AttachedDocument> documents;  // in the order shown; attaching appends
   std::array<uint16_t, 6> certificateSlots = {kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot};
   BoxStyle boxStyle{};
   uint8_t visited = 0;

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "support/bmp_files.hpp"
 #include "support/family_card_file.hpp"
 
 namespace vl::test {
@@ -22,10 +24,36 @@ const char* const kKarl = R"({"surname": "Weber", "given_names": ["Karl"], "chil
 
 class FailureInjectionTest : public FamilyCardFileTest {
  protected:
+  // The card files, the photos and the attached documents: the directories a command writes to.
+  using HomeSnapshot = std::map<std::string, DirectorySnapshot>;
+  static constexpr const char* kWrittenDirs[] = {"DATEIEN", "FOTOS", "OBJEKTE"};
+
+  HomeSnapshot SnapshotHome() const {
+    HomeSnapshot snapshot;
+    for (const char* dir : kWrittenDirs) snapshot[dir] = Snapshot(home.Path() / dir);
+    return snapshot;
+  }
+  void RestoreHome(const HomeSnapshot& snapshot) const {
+    for (const auto& [dir, files] : snapshot) Restore(home.Path() / dir, files);
+  }
+  static std::vector<std::string> TemporaryFilesOf(const HomeSnapshot& snapshot) {
+    std::vector<std::string> names;
+    for (const auto& [dir, files] : snapshot) {
+      for (const std::string& name : TemporaryFiles(files)) names.push_back(dir + "/" + name);
+    }
+    return names;
+  }
   // The command's standard input, kept beside the program home.
   std::string Input(const std::string& name, const char* json) {
     const std::filesystem::path path = home.Path() / name;
     std::ofstream(path) << json;
+    return "'" + path.string() + "'";
+  }
+  // A file outside the program home, as the user picks it.
+  std::string Outside(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    const std::filesystem::path path = home.Path() / "anderswo" / name;
+    std::filesystem::create_directories(path.parent_path());
+    WriteBytes(path, bytes);
     return "'" + path.string() + "'";
   }
 };
@@ -50,10 +78,14 @@ TEST_F(FailureInjectionTest, EveryWritingCommandLeavesTheOldOrTheNewStateWhateve
       {"new --title Neu --name Schmidt", "list"},
       {"add-certificate 001 birth < " + Input("paul.json", kPaul), "persons 001"},
       {"edit-certificate 001 birth 0 < " + Input("karl.json", kKarl), "persons 001"},
+      {"import-photo " + Outside("ahn.bmp", BmpBytes({.width = 1, .height = 1})), "persons 001"},
+      {"attach 001 2 " + Outside("brief.txt", {'B', 'r', 'i', 'e', 'f'}) + " --description Heimatbrief", "persons 001"},
+      {"detach 001 1 1", "persons 001"},
   };
   // Opening renews the list files' access stamps; with the clock fixed, a second open changes nothing.
   ASSERT_EQ(Cli("persons 001").status, 0);
-  const DirectorySnapshot old = Snapshot(DataDir());
+  ASSERT_EQ(Cli("attach 001 1 " + Outside("taufe.txt", {'T'})).status, 0);
+  const HomeSnapshot old = SnapshotHome();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.command);
     RunResult clean = Cli(c.command, "VORLINDE_COUNT_FILE_OPERATIONS=1");
@@ -61,17 +93,17 @@ TEST_F(FailureInjectionTest, EveryWritingCommandLeavesTheOldOrTheNewStateWhateve
     const long operations = OperationsReported(clean.out);
     ASSERT_GT(operations, 5) << clean.out;
     ASSERT_EQ(Cli(c.nextOpen).status, 0);
-    const DirectorySnapshot changed = Snapshot(DataDir());
+    const HomeSnapshot changed = SnapshotHome();
     ASSERT_NE(changed, old);
 
     for (long n = 1; n <= operations; ++n) {
-      Restore(DataDir(), old);
+      RestoreHome(old);
       RunResult failed = Cli(c.command, "VORLINDE_FAIL_FILE_OPERATION=" + std::to_string(n));
       RunResult reopened = Cli(c.nextOpen);
-      const DirectorySnapshot after = Snapshot(DataDir());
+      const HomeSnapshot after = SnapshotHome();
       ASSERT_TRUE(failed.status == 0 || failed.status == 1) << n << ": " << failed.out;
       EXPECT_EQ(reopened.status, 0) << n << ": " << reopened.out;
-      EXPECT_EQ(TemporaryFiles(after), std::vector<std::string>{}) << n;
+      EXPECT_EQ(TemporaryFilesOf(after), std::vector<std::string>{}) << n;
       if (failed.status == 0) {
         EXPECT_EQ(after, changed) << "operation " << n << " failed, success reported, but not all was written";
       } else {
@@ -79,7 +111,7 @@ TEST_F(FailureInjectionTest, EveryWritingCommandLeavesTheOldOrTheNewStateWhateve
         EXPECT_FALSE(failed.out.empty()) << n;
       }
     }
-    Restore(DataDir(), old);
+    RestoreHome(old);
   }
 }
 

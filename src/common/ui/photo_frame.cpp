@@ -3,15 +3,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "common/cp1252.hpp"
 #include "common/file_names.hpp"
-#include "common/ui/qt_text.hpp"
+#include "common/prompter.hpp"
+#include "common/ui/dib_image.hpp"
+#include "pictures/photo_fitting.hpp"
 
 namespace vl {
 
 PhotoFrame::PhotoFrame(std::filesystem::path photoDir, QWidget* parent)
     : QFrame(parent), photoDir_(std::move(photoDir)) {
   setObjectName("photoFrame");
-  setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  setFrameStyle(QFrame::NoFrame);
   setMinimumSize(120, 140);
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -23,25 +26,39 @@ void PhotoFrame::SetPhoto(const std::string& fileName) {
   photo_ = fileName;
   image_ = QImage();
   if (!fileName.empty()) {
-    if (auto path = FindFileNoCase(photoDir_, fileName)) image_.load(QString::fromStdString(path->string()));
+    const std::string utf8 = Cp1252ToUtf8(fileName);
+    const std::filesystem::path path = FindFileNoCase(photoDir_, utf8).value_or(photoDir_ / utf8);
+    image_ = LoadBitmapImage(path);
+    if (image_.isNull() && prompter_ != nullptr && reported_ != fileName) {
+      reported_ = fileName;
+      prompter_->ShowError(Msg(8004, path.string()));
+    }
   }
   update();
+}
+
+bool PhotoFrame::Preview(const std::filesystem::path& file) {
+  photo_.clear();
+  image_ = file.empty() ? QImage() : LoadBitmapImage(file);
+  update();
+  return !image_.isNull();
 }
 
 void PhotoFrame::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
+  const QRect frame = rect().adjusted(0, 0, -1, -1);
+  painter.setPen(palette().color(QPalette::Mid));
+  painter.drawRect(frame);
   if (image_.isNull()) {
     painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
-    painter.drawText(contentsRect(), Qt::AlignCenter, "Foto");
+    painter.drawText(frame, Qt::AlignCenter, "Foto");
     return;
   }
-  const QRect area = contentsRect().adjusted(2, 2, -2, -2);
-  QSize size = image_.size().scaled(area.size(), Qt::KeepAspectRatio);
-  QRect target(QPoint(0, 0), size);
-  target.moveCenter(area.center());
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(target, image_);
+  const PhotoPlacement placed = FitPhoto(image_.width(), image_.height(), {0, 0, width(), height()});
+  const QRect source(placed.source.x, placed.source.y, placed.source.width, placed.source.height);
+  const QRect target(placed.target.x, placed.target.y, placed.target.width, placed.target.height);
+  painter.drawImage(target, image_, source);
 }
 
 void PhotoFrame::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include "common/clock.hpp"
 #include "common/program_home.hpp"
 #include "shell/application_setup.hpp"
+#include "shell/capture_mode.hpp"
 #include "shell/child_window_wiring.hpp"
 #include "shell/frame_window.hpp"
 #include "pictures/ui/photo_dialog.hpp"
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
   vl::FrameWindow frame(programHome, prompter, clock, look);
   vl::AttachChildWindowTable(frame, prompter, clock);
   frame.SetPhotoChooser([&](QWidget* owner) { return vl::ChoosePhoto(owner, programHome, prompter); });
+  vl::CaptureMode capture(frame, programHome.PhotoDir(), prompter);
+  frame.SetMouseModeClient(&capture);
   prompter.SetFallbackParent(&frame);
   prompter.SetPersonIndex(&frame.cardFile().persons);
   prompter.SetStatusSink([&frame](const std::string& text) { frame.statusLine()->ShowText(QString::fromStdString(text)); });

@@ -27,7 +27,9 @@ BaptismWindow::BaptismWindow(CertificatePlace& place, const CertificateServices&
   QLineEdit* time = nullptr;
   AddRow(form, row, 0, "Taufdatum", BindDate(kBaptism, "baptismDate", &time, "baptismTime"));
   AddRow(form, row++, 2, "Uhrzeit", time);
-  AddRow(form, row++, 0, "Ort", BindText(kBaptismPlace, field_limit::kPlace, "baptismPlace"));
+  QLineEdit* eventPlace = BindText(kBaptismPlace, field_limit::kPlace, "baptismPlace");
+  OfferNames(*eventPlace, services.card.places);
+  AddRow(form, row++, 0, "Ort", eventPlace);
   AddRow(form, row++, 0, "Adresse", BindText(kAddress, field_limit::kAddress, "address"), 3);
 
   auto* flags = new QHBoxLayout;

@@ -28,7 +28,9 @@ BirthWindow::BirthWindow(CertificatePlace& place, const CertificateServices& ser
   QLineEdit* time = nullptr;
   AddRow(form, row, 0, "Geburtsdatum", BindDate(kBirth, "birthDate", &time, "birthTime"));
   AddRow(form, row++, 2, "Uhrzeit", time);
-  AddRow(form, row++, 0, "Ort", BindText(kBirthPlace, field_limit::kPlace, "birthPlace"));
+  QLineEdit* eventPlace = BindText(kBirthPlace, field_limit::kPlace, "birthPlace");
+  OfferNames(*eventPlace, services.card.places);
+  AddRow(form, row++, 0, "Ort", eventPlace);
   AddRow(form, row++, 0, "Adresse", BindText(kAddress, field_limit::kAddress, "address"), 3);
   AddRow(form, row++, 0, "Notizen", BindNotes(kNotes, "notes"), 3);
   BindPhoto(kPhoto);

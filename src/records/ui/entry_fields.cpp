@@ -1,14 +1,52 @@
 #include "records/ui/entry_fields.hpp"
 
+#include <QCompleter>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QStringListModel>
 
 #include "common/ui/qt_text.hpp"
+#include "storage/name_list.hpp"
 #include "storage/person_card.hpp"
 
 namespace vl {
+namespace {
+
+// Refills the completer's model from the name list whenever the field gets the focus.
+class NameOffer : public QObject {
+ public:
+  NameOffer(QLineEdit& edit, const NameList& names) : QObject(&edit), names_(names) {
+    model_ = new QStringListModel(this);
+    auto* completer = new QCompleter(model_, this);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    edit.setCompleter(completer);
+    edit.installEventFilter(this);
+    Refill();
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusIn) Refill();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  void Refill() {
+    QStringList entries;
+    for (const std::string& entry : names_.Entries()) entries << FromCp1252(entry);
+    model_->setStringList(entries);
+  }
+
+  const NameList& names_;
+  QStringListModel* model_;
+};
+
+}  // namespace
+
+void OfferNames(QLineEdit& edit, const NameList& names) { new NameOffer(edit, names); }
 
 QLineEdit* LimitedEdit(int maxChars, const char* name, QWidget* parent) {
   auto* edit = new QLineEdit(parent);

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace vl {
 
+class NameList;
 struct PersonCard;
 
 // Characters a field accepts as typed.
@@ -37,6 +38,10 @@ QLineEdit* LimitedEdit(int maxChars, const char* name, QWidget* parent);
 QLineEdit* TimeEdit(const char* name, QWidget* parent);
 // Accepts digits only.
 QLineEdit* NumberEdit(int maxChars, const char* name, QWidget* parent);
+
+// Offers the entries of a name list (places, professions) while the user types; read again each
+// time the field gets the focus, so that names saved meanwhile are offered too.
+void OfferNames(QLineEdit& edit, const NameList& names);
 
 // The Windows-1252 text a field of `size` bytes keeps of what was typed: at most size - 2 characters.
 std::string StoredText(const QString& typed, int size);

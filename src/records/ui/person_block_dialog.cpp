@@ -47,6 +47,9 @@ PersonBlockDialog::PersonBlockDialog(CertificateRecord& record, const BlockField
   birthDate_->setMaxLength(field_limit::kDate);
   birthPlace_ = LimitedEdit(field_limit::kPlace, "birthPlace", this);
   age_ = NumberEdit(field_limit::kAge, "age", this);
+  OfferNames(*profession_, services.card.professions);
+  OfferNames(*residence_, services.card.places);
+  OfferNames(*birthPlace_, services.card.places);
   photoFrame_ = new PhotoFrame(services.photoDir, this);
   photoFrame_->setMinimumSize(kPhotoSize);
   photoFrame_->setFixedSize(kPhotoSize);

@@ -16,6 +16,7 @@
 #include "storage/card_file.hpp"
 
 #include <QApplication>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -202,6 +203,32 @@ class TestEntrySubWindows : public QObject {
     if (c.shown == std::vector<int>{8120}) {
       QCOMPARE(QString::fromStdString(prompter_->shown[0].text), QString("Geben Sie zumindest einen Vornamen ein!"));
     }
+  }
+
+  // Places and professions of the card file are offered while typing, also ones saved after the
+  // window opened.
+  void placeAndProfessionListsAreOffered() {
+    card_->places.Add("K\xF6ln");
+    CertificateRecord record = CertificateRecord::New(0);
+    ParentEntryDialog dialog("Vater", record, birth_record::kFather, 2, *services_);
+    dialog.show();
+    card_->places.Add("Bonn");
+    card_->professions.Add("Schmied");
+    auto offered = [](QLineEdit* field) {
+      field->setFocus();
+      QApplication::processEvents();
+      QCompleter* completer = field->completer();
+      QStringList entries;
+      if (completer == nullptr) return entries;
+      for (int row = 0; row < completer->model()->rowCount(); ++row) {
+        entries << completer->model()->index(row, 0).data().toString();
+      }
+      return entries;
+    };
+    QCOMPARE(offered(dialog.residenceField()), QStringList({"Bonn", "Köln"}));
+    QCOMPARE(offered(dialog.birthPlaceField()), QStringList({"Bonn", "Köln"}));
+    QCOMPARE(offered(dialog.professionField()), QStringList({"Schmied"}));
+    QCOMPARE(dialog.residenceField()->completer()->caseSensitivity(), Qt::CaseInsensitive);
   }
 
   void parentWindowCopiesIntoTheEntry() {

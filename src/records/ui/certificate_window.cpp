@@ -147,6 +147,7 @@ void CertificateWindow::BindSex(ByteField field) {
 void CertificateWindow::BindPhoto(TextField field) {
   photoField_ = field;
   photo_ = new PhotoFrame(services_.photoDir, this);
+  photo_->SetPrompter(&services_.prompter);
   photo_->setMinimumSize(kPhotoSize);
   photo_->setFixedSize(kPhotoSize);
   connect(photo_, &PhotoFrame::photoRequested, this, &CertificateWindow::ChoosePhoto);

@@ -51,6 +51,7 @@ PersonBlockDialog::PersonBlockDialog(CertificateRecord& record, const BlockField
   OfferNames(*residence_, services.card.places);
   OfferNames(*birthPlace_, services.card.places);
   photoFrame_ = new PhotoFrame(services.photoDir, this);
+  photoFrame_->SetPrompter(&services.prompter);
   photoFrame_->setMinimumSize(kPhotoSize);
   photoFrame_->setFixedSize(kPhotoSize);
   ok_ = new QPushButton("&OK", this);

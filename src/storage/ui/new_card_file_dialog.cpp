@@ -39,6 +39,7 @@ NewCardFileDialog::NewCardFileDialog(Prompter& prompter, std::filesystem::path p
   address_ = Field(this, "address", kAddressLength, 40);
   town_ = Field(this, "town", kTownLength, 24);
   photo_ = new PhotoFrame(std::move(photoDir), this);
+  photo_->SetPrompter(&prompter_);
   photo_->SetPhoto({});
   photoHint_ = new QLabel("Rechte Maustaste: Foto wählen", this);
   photoHint_->setWordWrap(true);

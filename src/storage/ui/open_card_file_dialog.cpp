@@ -58,6 +58,7 @@ OpenCardFileDialog::OpenCardFileDialog(const StoreContext& ctx, std::filesystem:
   created_ = Value(this, "created");
   saved_ = Value(this, "saved");
   photo_ = new PhotoFrame(std::move(photoDir), this);
+  photo_->SetPrompter(&ctx_.prompter);
 
   auto* details = new QGroupBox(this);
   auto* form = new QFormLayout(details);

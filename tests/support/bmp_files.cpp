@@ -23,28 +23,28 @@ std::vector<uint8_t> PatternBytes(size_t count) {
   return bytes;
 }
 
-std::vector<uint8_t> BmpBytes(const BmpSpec& spec) {
-  const size_t tableStart = 14 + spec.infoSize;
-  const size_t pixelStart = tableStart + 4 * spec.tableEntries + spec.gap;
-  std::vector<uint8_t> pixels = spec.pixels;
+std::vector<uint8_t> BmpBytes(const BmpShape& shape) {
+  const size_t tableStart = 14 + shape.infoSize;
+  const size_t pixelStart = tableStart + 4 * shape.tableEntries + shape.gap;
+  std::vector<uint8_t> pixels = shape.pixels;
   if (pixels.empty()) {
-    const size_t rowBytes = (static_cast<size_t>(spec.width) * spec.bits + 31) / 32 * 4;
-    pixels = PatternBytes(rowBytes * static_cast<size_t>(spec.height < 0 ? -spec.height : spec.height));
+    const size_t rowBytes = (static_cast<size_t>(shape.width) * shape.bits + 31) / 32 * 4;
+    pixels = PatternBytes(rowBytes * static_cast<size_t>(shape.height < 0 ? -shape.height : shape.height));
   }
   std::vector<uint8_t> b(std::max<size_t>(pixelStart, 54), 0);
-  b[0] = static_cast<uint8_t>(spec.first);
-  b[1] = static_cast<uint8_t>(spec.second);
+  b[0] = static_cast<uint8_t>(shape.first);
+  b[1] = static_cast<uint8_t>(shape.second);
   Put32(b, 2, static_cast<uint32_t>(pixelStart + pixels.size()));
-  Put32(b, 10, spec.pixelOffset.value_or(static_cast<uint32_t>(pixelStart)));
-  Put32(b, 14, spec.infoSize);
-  Put32(b, 18, static_cast<uint32_t>(spec.width));
-  Put32(b, 22, static_cast<uint32_t>(spec.height));
+  Put32(b, 10, shape.pixelOffset.value_or(static_cast<uint32_t>(pixelStart)));
+  Put32(b, 14, shape.infoSize);
+  Put32(b, 18, static_cast<uint32_t>(shape.width));
+  Put32(b, 22, static_cast<uint32_t>(shape.height));
   Put16(b, 26, 1);
-  Put16(b, 28, spec.bits);
-  Put32(b, 30, spec.compression);
-  Put32(b, 34, spec.imageSize);
-  Put32(b, 46, spec.coloursUsed);
-  for (uint32_t i = 0; i < spec.tableEntries; ++i) {
+  Put16(b, 28, shape.bits);
+  Put32(b, 30, shape.compression);
+  Put32(b, 34, shape.imageSize);
+  Put32(b, 46, shape.coloursUsed);
+  for (uint32_t i = 0; i < shape.tableEntries; ++i) {
     const size_t at = tableStart + 4 * i;
     if (at + 4 > b.size()) break;
     b[at] = static_cast<uint8_t>(i);             // blue

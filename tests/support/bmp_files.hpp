@@ -8,7 +8,7 @@
 
 namespace vl::test {
 
-struct BmpSpec {
+struct BmpShape {
   uint32_t infoSize = 40;   // at 14
   int32_t width = 2;        // at 18
   int32_t height = 2;       // at 22
@@ -25,7 +25,7 @@ struct BmpSpec {
 
 // Pixel bytes of a default picture: byte i holds (i * 7 + 1) & 0xFF, so every position differs.
 std::vector<uint8_t> PatternBytes(size_t count);
-std::vector<uint8_t> BmpBytes(const BmpSpec& spec);
+std::vector<uint8_t> BmpBytes(const BmpShape& shape);
 void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
 
